@@ -1,0 +1,19 @@
+#include "ErrorReporting.h"
+
+#include "RuntimeError.h"
+#include "RuntimeServices.h"
+
+bool RunReportingErrors(RuntimeServices& runtime, const std::function<void()>& operation) {
+    QString message;
+    try {
+        operation();
+        return true;
+    } catch (const RuntimeError& error) {
+        message = error.message();
+    } catch (const std::exception& error) {
+        message = QString::fromLocal8Bit(error.what());
+    }
+    runtime.ShowError(message);
+    runtime.EndProgram(kRuntimeErrorExitStatus);
+    return false;
+}

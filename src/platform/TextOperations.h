@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Text conversions and comparison as the quiz uses them.
+
+// Decimal digits of n, no blank, sign or leading zero ("7", "103").
+QString NumberToText(int n);
+
+// Binary equality: same length and same code units, case-sensitive, nothing trimmed.
+bool TextEquals(const QString& a, const QString& b);
+
+// The first character of every word in title case, every other character in lower case. A word
+// begins at the start of the text and after each blank, tab or line break. Characters without
+// case are kept as they are; letters beyond Latin follow the Unicode case mappings.
+QString ProperCase(const QString& text);
