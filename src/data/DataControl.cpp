@@ -1,0 +1,46 @@
+#include "DataControl.h"
+
+#include "platform/RuntimeError.h"
+#include "ElementDatabase.h"
+#include "FieldText.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+DataControl::DataControl(ElementDatabase& database, ControlAccess& controls)
+    : database_(database)
+    , controls_(controls) {}
+
+void DataControl::Bind(Box box, QString column) {
+    bindings_.push_back({box, std::move(column)});
+}
+
+bool DataControl::Refresh() {
+    QSqlQuery query(database_.Connection());
+    query.setForwardOnly(true);
+    if (!query.exec(recordSource_)) {
+        throw RuntimeError(QStringLiteral("The query \"%1\" on %2 failed: %3")
+                               .arg(recordSource_, database_.Description(),
+                                    query.lastError().text()));
+    }
+    if (!query.next()) {
+        if (query.lastError().isValid()) {
+            throw RuntimeError(QStringLiteral("Reading the result of \"%1\" from %2 failed: %3")
+                                   .arg(recordSource_, database_.Description(),
+                                        query.lastError().text()));
+        }
+        return false;
+    }
+
+    const QSqlRecord row = query.record();
+    for (const Binding& binding : bindings_) {
+        const int index = row.indexOf(binding.column);
+        if (index < 0) {
+            throw RuntimeError(QStringLiteral("The table on %1 has no column %2.")
+                                   .arg(database_.Description(), binding.column));
+        }
+        controls_.SetText(binding.box, FieldText(row.value(index)));
+    }
+    return true;
+}

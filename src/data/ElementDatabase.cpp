@@ -1,0 +1,75 @@
+#include "ElementDatabase.h"
+
+#include "platform/RuntimeError.h"
+#include "OdbcDataSources.h"
+#include "SqlScript.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <atomic>
+
+namespace {
+QString UniqueConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("valtora-elements-%1").arg(counter++);
+}
+
+// Seconds allowed for logging in and for each query, so that a lost server is reported, not
+// waited for.
+constexpr int kTimeoutSeconds = 10;
+} // namespace
+
+ElementDatabase::ElementDatabase()
+    : connectionName_(UniqueConnectionName()) {
+    if (IsOdbcDataSourceDefined(kDataSourceName))
+        OpenOdbc();
+    else
+        OpenEmbedded();
+}
+
+ElementDatabase::~ElementDatabase() {
+    connection_.close();
+    connection_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+void ElementDatabase::OpenOdbc() {
+    odbc_ = true;
+    description_ = QStringLiteral("ODBC data source \"%1\"").arg(kDataSourceName);
+    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
+    if (!connection_.isValid())
+        throw RuntimeError(QStringLiteral("%1: Qt's ODBC driver (QODBC) is not installed.")
+                               .arg(description_));
+    // Qt's driver adds "DSN=" itself: the bare name is the whole database name.
+    connection_.setDatabaseName(kDataSourceName);
+    connection_.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;"
+                                                 "SQL_ATTR_LOGIN_TIMEOUT=%1;"
+                                                 "SQL_ATTR_CONNECTION_TIMEOUT=%1")
+                                      .arg(kTimeoutSeconds));
+    if (!connection_.open())
+        throw RuntimeError(QStringLiteral("%1 cannot be opened: %2")
+                               .arg(description_, connection_.lastError().text()));
+}
+
+void ElementDatabase::OpenEmbedded() {
+    description_ = QStringLiteral("the embedded element table");
+    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    if (!connection_.isValid())
+        throw RuntimeError(QStringLiteral("%1: Qt's SQLite driver (QSQLITE) is not installed.")
+                               .arg(description_));
+    connection_.setDatabaseName(QStringLiteral(":memory:"));
+    if (!connection_.open())
+        throw RuntimeError(QStringLiteral("%1 cannot be opened: %2")
+                               .arg(description_, connection_.lastError().text()));
+
+    QFile script(QStringLiteral(":/valtora/elements.sql"));
+    if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw RuntimeError(QStringLiteral("%1 is missing from the program.").arg(description_));
+    QSqlQuery query(connection_);
+    for (const QString& statement : SplitSqlScript(QString::fromUtf8(script.readAll()))) {
+        if (!query.exec(statement))
+            throw RuntimeError(QStringLiteral("%1 cannot be loaded: %2")
+                                   .arg(description_, query.lastError().text()));
+    }
+}

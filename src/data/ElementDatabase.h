@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The one connection to the element table. Where the system's ODBC configuration defines the
+// data source "Elements", it is used; otherwise the table shipped with the program is loaded
+// into an in-memory SQLite database.
+class ElementDatabase {
+public:
+    static constexpr QLatin1StringView kDataSourceName{"Elements"};
+
+    // Opens the connection; raises a RuntimeError that names the data source when it fails.
+    ElementDatabase();
+    ~ElementDatabase();
+    ElementDatabase(const ElementDatabase&) = delete;
+    ElementDatabase& operator=(const ElementDatabase&) = delete;
+
+    QSqlDatabase& Connection() { return connection_; }
+    // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
+    const QString& Description() const { return description_; }
+    bool IsOdbc() const { return odbc_; }
+
+private:
+    void OpenOdbc();
+    void OpenEmbedded();
+
+    QString connectionName_;
+    QString description_;
+    bool odbc_ = false;
+    QSqlDatabase connection_;
+};

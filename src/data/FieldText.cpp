@@ -1,0 +1,22 @@
+#include "FieldText.h"
+
+#include <QLocale>
+#include <cmath>
+
+QString FieldText(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number))
+            return value.toString();
+        return QString::number(number, 'f', QLocale::FloatingPointShortest);
+    }
+    case QMetaType::QByteArray:
+        return QString::fromUtf8(value.toByteArray());
+    default:
+        return value.toString();
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// A column value as a record box shows it: NULL as empty text, whole numbers without decimals,
+// floating-point numbers in plain decimal notation with the fewest digits that read back as the
+// same number (55.845, never 5.5845e+01 or 55.844999999), text and exact numerics as stored.
+QString FieldText(const QVariant& value);

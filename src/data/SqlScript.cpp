@@ -1,0 +1,40 @@
+#include "SqlScript.h"
+
+QStringList SplitSqlScript(const QString& script) {
+    QStringList statements;
+    QString current;
+    const auto finishStatement = [&] {
+        const QString statement = current.trimmed();
+        if (!statement.isEmpty())
+            statements.append(statement);
+        current.clear();
+    };
+
+    const qsizetype length = script.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar c = script[i];
+        const QChar next = i + 1 < length ? script[i + 1] : QChar();
+        if (c == u'-' && next == u'-') {
+            while (i < length && script[i] != u'\n')
+                ++i;
+            current.append(u'\n');
+        } else if (c == u'/' && next == u'*') {
+            const qsizetype end = script.indexOf(u"*/", i + 2);
+            i = end < 0 ? length : end + 1;
+            current.append(u' ');
+        } else if (c == u'\'' || c == u'"') {
+            // A doubled quote inside the literal is an escaped quote: the scan simply leaves
+            // and re-enters the literal.
+            const qsizetype end = script.indexOf(c, i + 1);
+            const qsizetype stop = end < 0 ? length - 1 : end;
+            current.append(QStringView(script).sliced(i, stop - i + 1));
+            i = stop;
+        } else if (c == u';') {
+            finishStatement();
+        } else {
+            current.append(c);
+        }
+    }
+    finishStatement();
+    return statements;
+}

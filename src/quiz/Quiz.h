@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/ElementLookup.h"
+#include "AnswerCheck.h"
+#include "ElementDraw.h"
+#include "QuizState.h"
+
+class ElementDatabase;
+class RuntimeServices;
+
+// The quiz logic wired together over one set of controls, one element database and one set of
+// runtime services: what the window routes its events to.
+class Quiz {
+public:
+    Quiz(ControlAccess& controls, ElementDatabase& database, RuntimeServices& runtime)
+        : state(controls)
+        , lookup(state, database, controls)
+        , draw(state, lookup, controls, runtime)
+        , check(draw, controls, runtime) {}
+
+    QuizState state;
+    ElementLookup lookup;
+    ElementDraw draw;
+    AnswerCheck check;
+};
