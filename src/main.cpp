@@ -1,0 +1,26 @@
+#include "data/ElementDatabase.h"
+#include "platform/ErrorReporting.h"
+#include "platform/QtRuntimeServices.h"
+#include "ui/frmElements.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <optional>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The application name doubles as the display name that titles the message boxes.
+    QApplication::setApplicationName(QStringLiteral("Valtora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
+
+    QtRuntimeServices runtime;
+    std::optional<ElementDatabase> database;
+    if (!RunReportingErrors(runtime, [&] { database.emplace(); }))
+        return kRuntimeErrorExitStatus;
+
+    frmElements window(*database, runtime);
+    runtime.SetDialogParent(&window);
+    window.show();
+    return QApplication::exec();
+}

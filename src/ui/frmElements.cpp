@@ -1,0 +1,211 @@
+#include "frmElements.h"
+
+#include "platform/ErrorReporting.h"
+#include "platform/RuntimeServices.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+
+namespace {
+// Positions and sizes are given in twips: 15 to a pixel at 96 dots per inch. Qt's high-dpi
+// scaling takes device-independent pixels on from there.
+constexpr int kTwipsPerPixel = 15;
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                        height / kTwipsPerPixel);
+}
+
+template <typename Widget> Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// The window's face is MS Sans Serif: the outline copy that Debian's fonts-wine ships, which
+// fontconfig does not list, so it is added here; else the nearest narrow sans-serif face.
+QFont WindowFont(qreal pointSize) {
+    static const bool registered = [] {
+        QFontDatabase::addApplicationFont(QStringLiteral(VALTORA_MS_SANS_SERIF_FONT));
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")});
+        return true;
+    }();
+    Q_UNUSED(registered);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+// That copy has no bold italic: the signature takes the nearest face that has one.
+QFont SignatureFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(12);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+} // namespace
+
+frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QWidget* parent)
+    : QWidget(parent)
+    , runtime_(runtime)
+    , quiz_(*this, database, runtime) {
+    setObjectName(QStringLiteral("frmElements"));
+    setWindowTitle(QStringLiteral("Elements"));
+    setFont(WindowFont(8.25));
+    setFixedSize(9600 / kTwipsPerPixel, 7260 / kTwipsPerPixel);
+    BuildControls();
+    RouteEvents();
+    // The window's load: the start-up state, and the focus in the answer box.
+    Dispatch([this] { quiz_.state.StartUp(); });
+    BoxControl(Box::txtAnswer)->setFocus();
+}
+
+void frmElements::BuildControls() {
+    // Created bottom-most first, so that each cover box lies above the record box it covers.
+    const auto label = [this](const char* name, const char* caption, int left, int top, int width) {
+        Place(Named(new QLabel(QString::fromLatin1(caption), this), QString::fromLatin1(name)),
+              left, top, width, 255);
+    };
+    label("lblAtomicNumber", "Atomic Number", 3840, 3360, 1095);
+    label("lblSymbol", "Symbol", 3840, 3720, 1095);
+    label("lblElement", "Element Name", 3840, 4080, 1095);
+    label("lblAtomicMass", "Atomic Mass", 3840, 4440, 1095);
+    label("lblAnswer", "Answer", 4200, 5280, 615);
+    auto* lblName =
+        Named(new QLabel(QStringLiteral("Created by Orvashel"), this), QStringLiteral("lblName"));
+    lblName->setFont(SignatureFont());
+    Place(lblName, 5640, 6840, 3735, 255);
+
+    const auto textBox = [this](Box box, int left, int top, int width) {
+        auto* edit = Named(new QLineEdit(this), ControlName(box));
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        Place(edit, left, top, width, 285);
+        boxes_[static_cast<int>(box)] = edit;
+        return edit;
+    };
+    const auto readOnlyBox = [&](Box box, int left, int top, int width) {
+        QLineEdit* edit = textBox(box, left, top, width);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        return edit;
+    };
+    readOnlyBox(Box::txtAtomicNumber, 5040, 3210, 975);
+    readOnlyBox(Box::txtSymbol, 5040, 3600, 735);
+    readOnlyBox(Box::txtElement, 5040, 3960, 975);
+    readOnlyBox(Box::txtAtomicMass, 5040, 4320, 735);
+    textBox(Box::txtAnswer, 5040, 5160, 1335);
+
+    const auto button = [this](const char* name, const char* caption, int left, int top) {
+        auto* push =
+            Named(new QPushButton(QString::fromLatin1(caption), this), QString::fromLatin1(name));
+        // Enter activates the focused button, as Space does.
+        push->setAutoDefault(true);
+        Place(push, left, top, 975, 375);
+        return push;
+    };
+    cmdSpin_ = button("cmdSpin", "Spin", 2280, 5160);
+    cmdCheck_ = button("cmdCheck", "Check", 6600, 5160);
+    cmdCheck_->setDefault(true);
+
+    const auto frame = [this](const char* name, const char* caption, int left, int top, int width,
+                              int height) {
+        auto* group =
+            Named(new QGroupBox(QString::fromLatin1(caption), this), QString::fromLatin1(name));
+        Place(group, left, top, width, height);
+        return group;
+    };
+    const auto option = [this](QGroupBox* group, Option which, const char* caption, int top,
+                               int width) {
+        auto* radio =
+            Named(new QRadioButton(QString::fromLatin1(caption), group), ControlName(which));
+        radio->setFocusPolicy(Qt::NoFocus);
+        Place(radio, 240, top, width, 255);
+        options_[static_cast<int>(which)] = radio;
+    };
+    QGroupBox* frame1 = frame("Frame1", "Step 1", 600, 480, 2055, 1215);
+    option(frame1, Option::optName, "Guess the Name", 720, 1695);
+    option(frame1, Option::optSymbol, "Guess the Symbol", 360, 1695);
+    QGroupBox* frame2 = frame("Frame2", "Step 2", 4080, 480, 4935, 1935);
+    option(frame2, Option::opt1to36, "Elements 1 to 36", 360, 2655);
+    option(frame2, Option::opt1to38, "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80", 720, 3855);
+    option(frame2, Option::opt1to95, "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95",
+           1080, 4455);
+    option(frame2, Option::opt1to103, "Elements 1 to 103", 1440, 2175);
+    OptionControl(Option::optSymbol)->setChecked(true);
+    OptionControl(Option::opt1to36)->setChecked(true);
+
+    // Each cover has the rectangle of the record box it covers; start-up shows one of them.
+    readOnlyBox(Box::txtSymbol1, 5040, 3600, 735)->hide();
+    readOnlyBox(Box::txtElement1, 5040, 3960, 975)->hide();
+
+    cmdExit_ = button("cmdExit", "Exit", 4560, 6120);
+
+    setTabOrder(BoxControl(Box::txtAnswer), cmdCheck_);
+    setTabOrder(cmdCheck_, cmdSpin_);
+    setTabOrder(cmdSpin_, cmdExit_);
+}
+
+void frmElements::RouteEvents() {
+    // Qt selects a clicked option and clears the rest of its frame before `clicked` is emitted.
+    for (QuizMode mode : {QuizMode::GuessSymbol, QuizMode::GuessName}) {
+        connect(OptionControl(OptionOf(mode)), &QRadioButton::clicked, this,
+                [this, mode] { Dispatch([this, mode] { quiz_.state.OnModeClicked(mode); }); });
+    }
+    for (DrawRange range : {DrawRange::Range1to36, DrawRange::Range1to38, DrawRange::Range1to95,
+                            DrawRange::Range1to103}) {
+        connect(OptionControl(OptionOf(range)), &QRadioButton::clicked, this,
+                [this, range] { Dispatch([this, range] { quiz_.state.OnRangeClicked(range); }); });
+    }
+    connect(cmdSpin_, &QPushButton::clicked, this,
+            [this] { Dispatch([this] { quiz_.draw.Spin(); }); });
+    connect(cmdCheck_, &QPushButton::clicked, this,
+            [this] { Dispatch([this] { quiz_.check.Check(); }); });
+    // "Check" is the default button: Enter in the answer box runs it.
+    connect(BoxControl(Box::txtAnswer), &QLineEdit::returnPressed, cmdCheck_, &QPushButton::click);
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { runtime_.EndProgram(0); });
+}
+
+void frmElements::Dispatch(const std::function<void()>& operation) {
+    RunReportingErrors(runtime_, operation);
+}
+
+QRadioButton* frmElements::OptionControl(Option option) const {
+    return options_[static_cast<int>(option)];
+}
+
+QLineEdit* frmElements::BoxControl(Box box) const {
+    return boxes_[static_cast<int>(box)];
+}
+
+bool frmElements::IsSelected(Option option) const {
+    return OptionControl(option)->isChecked();
+}
+
+void frmElements::SetSelected(Option option, bool selected) {
+    OptionControl(option)->setChecked(selected);
+}
+
+QString frmElements::GetText(Box box) const {
+    return BoxControl(box)->text();
+}
+
+void frmElements::SetText(Box box, const QString& text) {
+    BoxControl(box)->setText(text);
+}
+
+void frmElements::SetVisible(Box box, bool visible) {
+    BoxControl(box)->setVisible(visible);
+}
+
+void frmElements::SetFocus(Box box) {
+    BoxControl(box)->setFocus();
+}

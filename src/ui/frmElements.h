@@ -1,0 +1,45 @@
+#pragma once
+
+#include "quiz/Quiz.h"
+
+#include <QWidget>
+#include <functional>
+
+class ElementDatabase;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class RuntimeServices;
+
+// The program's one window: builds its controls in a fixed layout, gives the quiz logic access
+// to them, and routes each user event to the quiz.
+class frmElements final : public QWidget, public ControlAccess {
+    Q_OBJECT
+
+public:
+    frmElements(ElementDatabase& database, RuntimeServices& runtime, QWidget* parent = nullptr);
+
+    bool IsSelected(Option option) const override;
+    void SetSelected(Option option, bool selected) override;
+    QString GetText(Box box) const override;
+    void SetText(Box box, const QString& text) override;
+    void SetVisible(Box box, bool visible) override;
+    void SetFocus(Box box) override;
+
+private:
+    void BuildControls();
+    void RouteEvents();
+    // Runs one event's operation; a run-time error is reported and ends the program.
+    void Dispatch(const std::function<void()>& operation);
+
+    QRadioButton* OptionControl(Option option) const;
+    QLineEdit* BoxControl(Box box) const;
+
+    RuntimeServices& runtime_;
+    std::array<QRadioButton*, 6> options_{};
+    std::array<QLineEdit*, 7> boxes_{};
+    QPushButton* cmdCheck_ = nullptr;
+    QPushButton* cmdSpin_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    Quiz quiz_;
+};
