@@ -29,11 +29,18 @@ private:
                 members.append(n);
         };
         switch (range) {
-        case DrawRange::Range1to36: add(1, 36); break;
-        case DrawRange::Range1to103: add(1, 103); break;
-        case DrawRange::Range1to95: add(81, 89), add(92, 92), add(94, 95); [[fallthrough]];
-        case DrawRange::Range1to38: add(1, 38), add(40, 40), add(42, 42), add(47, 57),
-                                    add(74, 74), add(78, 80); break;
+        case DrawRange::Range1to36:
+            add(1, 36);
+            break;
+        case DrawRange::Range1to103:
+            add(1, 103);
+            break;
+        case DrawRange::Range1to95:
+            add(81, 89), add(92, 92), add(94, 95);
+            [[fallthrough]];
+        case DrawRange::Range1to38:
+            add(1, 38), add(40, 40), add(42, 42), add(47, 57), add(74, 74), add(78, 80);
+            break;
         }
         std::sort(members.begin(), members.end());
         return members;
@@ -94,8 +101,9 @@ private slots:
         QCOMPARE(ShownNumber(harness), draws.last());
         QCOMPARE(harness.runtime.randomsTaken, draws.size());
         QCOMPARE(harness.runtime.reseeds, 1);
-        QCOMPARE(harness.quiz.lookup.adoElements().RecordSource(),
-                 QStringLiteral("select * from elements where atomicnumber = %1").arg(draws.last()));
+        QCOMPARE(
+            harness.quiz.lookup.adoElements().RecordSource(),
+            QStringLiteral("select * from elements where atomicnumber = %1").arg(draws.last()));
         QVERIFY(harness.quiz.state.StrNumber().isEmpty());
     }
 

@@ -53,9 +53,7 @@ private slots:
 
     void knownElementsShowTheirValues_data() {
         QTest::addColumn<QStringList>("row");
-        const auto row = [](const char* tag, QStringList values) {
-            QTest::newRow(tag) << values;
-        };
+        const auto row = [](const char* tag, QStringList values) { QTest::newRow(tag) << values; };
         row("first", {"1", "H", "Hydrogen", "1.0080"});
         row("iron", {"26", "Fe", "Iron", "55.845"});
         row("zirconium, revised 2024", {"40", "Zr", "Zirconium", "91.222"});

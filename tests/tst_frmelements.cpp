@@ -31,7 +31,9 @@ class TestFrmElements : public QObject {
             return control;
         }
         QLineEdit* Edit(Box box) const { return Control<QLineEdit>(ControlName(box)); }
-        QRadioButton* Radio(Option option) const { return Control<QRadioButton>(ControlName(option)); }
+        QRadioButton* Radio(Option option) const {
+            return Control<QRadioButton>(ControlName(option));
+        }
         QPushButton* Button(const char* name) const { return Control<QPushButton>(name); }
         // A spin that draws `number` from 1 to 36.
         void SpinTo(int number) {
@@ -101,8 +103,8 @@ private slots:
         QFETCH(QRect, twips);
         Window window;
         QWidget* control = window.Control(name);
-        QCOMPARE(control->geometry(), QRect(twips.left() / 15, twips.top() / 15,
-                                            twips.width() / 15, twips.height() / 15));
+        QCOMPARE(control->geometry(), QRect(twips.left() / 15, twips.top() / 15, twips.width() / 15,
+                                            twips.height() / 15));
 
         // Captions are measured in the control's own font and must not be clipped.
         const QFontMetrics metrics(control->font());
@@ -125,8 +127,9 @@ private slots:
             text = edit->text();
         }
         QCOMPARE(text, caption);
-        QVERIFY2(needed <= control->width(),
-                 qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed).arg(control->width())));
+        QVERIFY2(
+            needed <= control->width(),
+            qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed).arg(control->width())));
         QVERIFY(metrics.height() <= control->height());
     }
 

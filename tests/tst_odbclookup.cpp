@@ -17,7 +17,8 @@ private slots:
         const QString file = config_.Path(QStringLiteral("elements.db"));
         const QString error = CreateSqliteElementFile(file);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        config_.AddDataSource(QStringLiteral("Elements"), QStringLiteral(VALTORA_SQLITE_ODBC_DRIVER),
+        config_.AddDataSource(QStringLiteral("Elements"),
+                              QStringLiteral(VALTORA_SQLITE_ODBC_DRIVER),
                               {QStringLiteral("Database = ") + file});
     }
 

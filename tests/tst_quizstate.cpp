@@ -41,23 +41,21 @@ private slots:
         QTest::addColumn<DrawRange>("range");
         using Modes = QList<QuizMode>;
         using Ranges = QList<DrawRange>;
-        QTest::newRow("name") << Modes{QuizMode::GuessName} << Ranges{}
-                              << QuizMode::GuessName << DrawRange::Range1to36;
+        QTest::newRow("name") << Modes{QuizMode::GuessName} << Ranges{} << QuizMode::GuessName
+                              << DrawRange::Range1to36;
         QTest::newRow("name, then symbol")
             << Modes{QuizMode::GuessName, QuizMode::GuessSymbol} << Ranges{}
             << QuizMode::GuessSymbol << DrawRange::Range1to36;
         QTest::newRow("symbol again") << Modes{QuizMode::GuessSymbol} << Ranges{}
                                       << QuizMode::GuessSymbol << DrawRange::Range1to36;
-        QTest::newRow("name twice")
-            << Modes{QuizMode::GuessName, QuizMode::GuessName} << Ranges{}
-            << QuizMode::GuessName << DrawRange::Range1to36;
+        QTest::newRow("name twice") << Modes{QuizMode::GuessName, QuizMode::GuessName} << Ranges{}
+                                    << QuizMode::GuessName << DrawRange::Range1to36;
         for (DrawRange r : {DrawRange::Range1to36, DrawRange::Range1to38, DrawRange::Range1to95,
                             DrawRange::Range1to103}) {
             QTest::addRow("range %s", qPrintable(ControlName(OptionOf(r))))
                 << Modes{} << Ranges{r} << QuizMode::GuessSymbol << r;
             QTest::addRow("range %s twice, after 1 to 103", qPrintable(ControlName(OptionOf(r))))
-                << Modes{} << Ranges{DrawRange::Range1to103, r, r}
-                << QuizMode::GuessSymbol << r;
+                << Modes{} << Ranges{DrawRange::Range1to103, r, r} << QuizMode::GuessSymbol << r;
         }
     }
     void clicksKeepOneChoicePerGroup() {

@@ -41,10 +41,14 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("equal");
-        QTest::newRow("same") << "Fe" << "Fe" << true;
-        QTest::newRow("both empty") << "" << "" << true;
-        QTest::newRow("case") << "Fe" << "fe" << false;
-        QTest::newRow("trailing blank") << "Fe" << "Fe " << false;
+        QTest::newRow("same") << "Fe"
+                              << "Fe" << true;
+        QTest::newRow("both empty") << ""
+                                    << "" << true;
+        QTest::newRow("case") << "Fe"
+                              << "fe" << false;
+        QTest::newRow("trailing blank") << "Fe"
+                                        << "Fe " << false;
         QTest::newRow("precomposed and combining")
             << QStringLiteral("\u00C9") << QStringLiteral("E\u0301") << false;
     }

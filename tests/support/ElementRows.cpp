@@ -10,8 +10,8 @@
 QMap<int, QStringList> ReadElementRows(const QSqlDatabase& connection) {
     QMap<int, QStringList> rows;
     QSqlQuery query(connection);
-    query.exec(QStringLiteral(
-        "select AtomicNumber, AtomicSymbol, ElementName, AtomicMass from elements"));
+    query.exec(
+        QStringLiteral("select AtomicNumber, AtomicSymbol, ElementName, AtomicMass from elements"));
     while (query.next()) {
         QStringList row;
         for (int column = 0; column < 4; ++column)
