@@ -1,8 +1,8 @@
 #include "DataControl.h"
 
-#include "platform/RuntimeError.h"
 #include "ElementDatabase.h"
 #include "FieldText.h"
+#include "platform/RuntimeError.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -20,15 +20,15 @@ bool DataControl::Refresh() {
     QSqlQuery query(database_.Connection());
     query.setForwardOnly(true);
     if (!query.exec(recordSource_)) {
-        throw RuntimeError(QStringLiteral("The query \"%1\" on %2 failed: %3")
-                               .arg(recordSource_, database_.Description(),
-                                    query.lastError().text()));
+        throw RuntimeError(
+            QStringLiteral("The query \"%1\" on %2 failed: %3")
+                .arg(recordSource_, database_.Description(), query.lastError().text()));
     }
     if (!query.next()) {
         if (query.lastError().isValid()) {
-            throw RuntimeError(QStringLiteral("Reading the result of \"%1\" from %2 failed: %3")
-                                   .arg(recordSource_, database_.Description(),
-                                        query.lastError().text()));
+            throw RuntimeError(
+                QStringLiteral("Reading the result of \"%1\" from %2 failed: %3")
+                    .arg(recordSource_, database_.Description(), query.lastError().text()));
         }
         return false;
     }

@@ -1,8 +1,8 @@
 #include "ElementDatabase.h"
 
-#include "platform/RuntimeError.h"
 #include "OdbcDataSources.h"
 #include "SqlScript.h"
+#include "platform/RuntimeError.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -39,8 +39,8 @@ void ElementDatabase::OpenOdbc() {
     description_ = QStringLiteral("ODBC data source \"%1\"").arg(kDataSourceName);
     connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
     if (!connection_.isValid())
-        throw RuntimeError(QStringLiteral("%1: Qt's ODBC driver (QODBC) is not installed.")
-                               .arg(description_));
+        throw RuntimeError(
+            QStringLiteral("%1: Qt's ODBC driver (QODBC) is not installed.").arg(description_));
     // Qt's driver adds "DSN=" itself: the bare name is the whole database name.
     connection_.setDatabaseName(kDataSourceName);
     connection_.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;"
@@ -56,8 +56,8 @@ void ElementDatabase::OpenEmbedded() {
     description_ = QStringLiteral("the embedded element table");
     connection_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     if (!connection_.isValid())
-        throw RuntimeError(QStringLiteral("%1: Qt's SQLite driver (QSQLITE) is not installed.")
-                               .arg(description_));
+        throw RuntimeError(
+            QStringLiteral("%1: Qt's SQLite driver (QSQLITE) is not installed.").arg(description_));
     connection_.setDatabaseName(QStringLiteral(":memory:"));
     if (!connection_.open())
         throw RuntimeError(QStringLiteral("%1 cannot be opened: %2")

@@ -1,8 +1,8 @@
 #include "ElementLookup.h"
 
+#include "ElementTable.h"
 #include "platform/RuntimeError.h"
 #include "quiz/QuizState.h"
-#include "ElementTable.h"
 
 #include <algorithm>
 
@@ -19,16 +19,15 @@ ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, Contro
 namespace {
 // The query is built by concatenation, so only a plain decimal number may go into it.
 bool IsDecimalNumber(const QString& text) {
-    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-               return c >= u'0' && c <= u'9';
-           });
+    return !text.isEmpty() &&
+           std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 } // namespace
 
 void ElementLookup::GetRecord() {
     if (!IsDecimalNumber(state_.StrNumber())) {
-        throw RuntimeError(QStringLiteral("\"%1\" is not an atomic number to look up.")
-                               .arg(state_.StrNumber()));
+        throw RuntimeError(
+            QStringLiteral("\"%1\" is not an atomic number to look up.").arg(state_.StrNumber()));
     }
     adoElements_.SetRecordSource(ElementTable::kQueryPrefix + state_.StrNumber());
     // Four empty boxes would let an empty answer pass as right: a missing row is an error.

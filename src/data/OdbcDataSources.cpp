@@ -17,9 +17,8 @@ bool IsOdbcDataSourceDefined(const QString& name) {
     SQLSMALLINT descriptionLength = 0;
     SQLUSMALLINT direction = SQL_FETCH_FIRST;
     while (!found && SQL_SUCCEEDED(SQLDataSources(environment, direction, dataSource,
-                                                  sizeof dataSource, &dataSourceLength,
-                                                  description, sizeof description,
-                                                  &descriptionLength))) {
+                                                  sizeof dataSource, &dataSourceLength, description,
+                                                  sizeof description, &descriptionLength))) {
         found = QString::fromLocal8Bit(reinterpret_cast<const char*>(dataSource))
                     .compare(name, Qt::CaseInsensitive) == 0;
         direction = SQL_FETCH_NEXT;

@@ -2,7 +2,9 @@
 
 #include <chrono>
 
-RandomGenerator::RandomGenerator() { Reseed(); }
+RandomGenerator::RandomGenerator() {
+    Reseed();
+}
 
 void RandomGenerator::Reseed() {
     const auto ticks = static_cast<std::uint64_t>(

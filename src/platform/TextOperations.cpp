@@ -3,7 +3,9 @@
 #include <QChar>
 #include <QList>
 
-QString NumberToText(int n) { return QString::number(n); }
+QString NumberToText(int n) {
+    return QString::number(n);
+}
 
 bool TextEquals(const QString& a, const QString& b) {
     // QString's operator== compares UTF-16 code units one by one, after the lengths.
@@ -11,7 +13,9 @@ bool TextEquals(const QString& a, const QString& b) {
 }
 
 namespace {
-bool IsWordSeparator(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r'; }
+bool IsWordSeparator(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
+}
 } // namespace
 
 QString ProperCase(const QString& text) {

@@ -1,9 +1,9 @@
 #include "AnswerCheck.h"
 
-#include "platform/RuntimeServices.h"
-#include "platform/TextOperations.h"
 #include "ElementDraw.h"
 #include "QuizState.h"
+#include "platform/RuntimeServices.h"
+#include "platform/TextOperations.h"
 
 AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime)
     : draw_(draw)

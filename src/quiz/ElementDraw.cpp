@@ -10,15 +10,15 @@
 
 namespace {
 constexpr std::array<NumberInterval, 1> k1to36{{{1, 36}}};
-constexpr std::array<NumberInterval, 6> k1to38{{{1, 38}, {40, 40}, {42, 42}, {47, 57}, {74, 74},
-                                                {78, 80}}};
-constexpr std::array<NumberInterval, 8> k1to95{{{1, 38}, {40, 40}, {42, 42}, {47, 57}, {74, 74},
-                                                {78, 89}, {92, 92}, {94, 95}}};
+constexpr std::array<NumberInterval, 6> k1to38{
+    {{1, 38}, {40, 40}, {42, 42}, {47, 57}, {74, 74}, {78, 80}}};
+constexpr std::array<NumberInterval, 8> k1to95{
+    {{1, 38}, {40, 40}, {42, 42}, {47, 57}, {74, 74}, {78, 89}, {92, 92}, {94, 95}}};
 constexpr std::array<NumberInterval, 1> k1to103{{{1, 103}}};
 
 // In DrawRange order. "Elements 1 to 38, ..." draws up to 80, the largest number it lists.
-const std::array<DrawRule, 4> kDrawRules{{{36, k1to36}, {80, k1to38}, {95, k1to95},
-                                          {103, k1to103}}};
+const std::array<DrawRule, 4> kDrawRules{
+    {{36, k1to36}, {80, k1to38}, {95, k1to95}, {103, k1to103}}};
 } // namespace
 
 bool DrawRule::Accepts(int number) const {
@@ -27,7 +27,9 @@ bool DrawRule::Accepts(int number) const {
     });
 }
 
-const DrawRule& DrawRuleOf(DrawRange range) { return kDrawRules[static_cast<int>(range)]; }
+const DrawRule& DrawRuleOf(DrawRange range) {
+    return kDrawRules[static_cast<int>(range)];
+}
 
 int DrawNumber(float r, int bound) {
     return static_cast<int>(std::floor(static_cast<double>(r) * bound + 1.0));

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/ElementLookup.h"
 #include "AnswerCheck.h"
 #include "ElementDraw.h"
 #include "QuizState.h"
+#include "data/ElementLookup.h"
 
 class ElementDatabase;
 class RuntimeServices;

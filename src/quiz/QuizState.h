@@ -32,7 +32,9 @@ inline constexpr std::array kRecordBoxes{Box::txtAtomicNumber, Box::txtSymbol, B
 constexpr Option OptionOf(QuizMode mode) {
     return mode == QuizMode::GuessSymbol ? Option::optSymbol : Option::optName;
 }
-constexpr Option OptionOf(DrawRange range) { return kRangeOptions[static_cast<int>(range)]; }
+constexpr Option OptionOf(DrawRange range) {
+    return kRangeOptions[static_cast<int>(range)];
+}
 
 // A control's object name, as the window names it ("optSymbol", "txtAnswer").
 QString ControlName(Option option);
