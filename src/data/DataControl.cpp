@@ -18,8 +18,7 @@ void DataControl::Bind(Box box, QString column) {
 
 bool DataControl::Refresh() {
     QSqlQuery query(database_.Connection());
-    query.setForwardOnly(true);
-    if (!query.exec(recordSource_)) {
+    if (!database_.Select(query, recordSource_)) {
         throw RuntimeError(
             QStringLiteral("The query \"%1\" on %2 failed: %3")
                 .arg(recordSource_, database_.Description(), query.lastError().text()));

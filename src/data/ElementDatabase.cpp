@@ -1,6 +1,7 @@
 #include "ElementDatabase.h"
 
-#include "OdbcDataSources.h"
+#include "ElementTableCheck.h"
+#include "Odbc.h"
 #include "SqlScript.h"
 #include "platform/RuntimeError.h"
 
@@ -15,8 +16,8 @@ QString UniqueConnectionName() {
     return QStringLiteral("valtora-elements-%1").arg(counter++);
 }
 
-// Seconds allowed for logging in and for each query, so that a lost server is reported, not
-// waited for.
+// Seconds allowed for logging in and for each query, so that a lost or stuck server is
+// reported, not waited for.
 constexpr int kTimeoutSeconds = 10;
 } // namespace
 
@@ -26,6 +27,16 @@ ElementDatabase::ElementDatabase()
         OpenOdbc();
     else
         OpenEmbedded();
+    CheckElementTable(*this);
+}
+
+bool ElementDatabase::Select(QSqlQuery& query, const QString& select) {
+    query.setForwardOnly(true);
+    if (!query.prepare(select))
+        return false;
+    if (odbc_)
+        SetOdbcQueryTimeout(query, kTimeoutSeconds);
+    return query.exec();
 }
 
 ElementDatabase::~ElementDatabase() {
@@ -41,8 +52,9 @@ void ElementDatabase::OpenOdbc() {
     if (!connection_.isValid())
         throw RuntimeError(
             QStringLiteral("%1: Qt's ODBC driver (QODBC) is not installed.").arg(description_));
-    // Qt's driver adds "DSN=" itself: the bare name is the whole database name.
-    connection_.setDatabaseName(kDataSourceName);
+    // Qt's driver puts "DSN=" before the name. NoCreat keeps SQLite's ODBC driver from creating
+    // an empty database where the data source names a missing file; other drivers ignore it.
+    connection_.setDatabaseName(kDataSourceName + QLatin1String(";NoCreat=1"));
     connection_.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;"
                                                  "SQL_ATTR_LOGIN_TIMEOUT=%1;"
                                                  "SQL_ATTR_CONNECTION_TIMEOUT=%1")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 // The one connection to the element table. Where the system's ODBC configuration defines the
@@ -10,13 +11,18 @@ class ElementDatabase {
 public:
     static constexpr QLatin1StringView kDataSourceName{"Elements"};
 
-    // Opens the connection; raises a RuntimeError that names the data source when it fails.
+    // Opens the connection and checks the table; raises a RuntimeError that names the data
+    // source and what is wrong when either fails.
     ElementDatabase();
     ~ElementDatabase();
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;
 
     QSqlDatabase& Connection() { return connection_; }
+
+    // Runs one select on the connection, within the query timeout; reads forward only. On
+    // failure returns false, and the query's lastError() says why.
+    bool Select(QSqlQuery& query, const QString& select);
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return description_; }
     bool IsOdbc() const { return odbc_; }

@@ -1,5 +1,7 @@
-#include "OdbcDataSources.h"
+#include "Odbc.h"
 
+#include <QSqlQuery>
+#include <QSqlResult>
 #include <sql.h>
 #include <sqlext.h>
 
@@ -25,4 +27,13 @@ bool IsOdbcDataSourceDefined(const QString& name) {
     }
     SQLFreeHandle(SQL_HANDLE_ENV, environment);
     return found;
+}
+
+void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds) {
+    const QVariant handle = query.result()->handle();
+    if (!handle.isValid() || !handle.constData())
+        return;
+    SQLHANDLE statement = *static_cast<const SQLHANDLE*>(handle.constData());
+    SQLSetStmtAttr(statement, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(seconds)), 0);
 }
