@@ -16,18 +16,60 @@ namespace {
 bool IsWordSeparator(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
 }
+
+constexpr char32_t kCapitalSigma = U'\u03A3';
+constexpr char32_t kFinalSigma = U'\u03C2';
+constexpr char32_t kCapitalIWithDot = U'\u0130';
+
+// The next code point after `i` that is not a combining mark, or 0.
+char32_t NextBaseCharacter(const QList<uint>& text, qsizetype i) {
+    while (++i < text.size()) {
+        if (!QChar::isMark(text[i]))
+            return text[i];
+    }
+    return 0;
+}
+
+void AppendCodePoint(QString& out, char32_t c) {
+    if (QChar::requiresSurrogates(c)) {
+        out.append(QChar(QChar::highSurrogate(c)));
+        out.append(QChar(QChar::lowSurrogate(c)));
+    } else {
+        out.append(QChar(static_cast<char16_t>(c)));
+    }
+}
 } // namespace
 
 QString ProperCase(const QString& text) {
-    // Work on code points so that letters outside the Basic Multilingual Plane map too.
-    QList<uint> codePoints = text.toUcs4();
+    // Code points, so that letters outside the Basic Multilingual Plane map too.
+    const QList<uint> codePoints = text.toUcs4();
+    QString result;
+    result.reserve(text.size());
     bool wordStart = true;
-    for (uint& c : codePoints) {
-        const bool separator = IsWordSeparator(c);
-        if (!separator)
-            c = wordStart ? QChar::toTitleCase(c) : QChar::toLower(c);
-        wordStart = separator;
+    bool afterLetter = false;
+    for (qsizetype i = 0; i < codePoints.size(); ++i) {
+        const char32_t c = codePoints[i];
+        if (IsWordSeparator(c)) {
+            AppendCodePoint(result, c);
+            wordStart = true;
+            afterLetter = false;
+            continue;
+        }
+        if (wordStart) {
+            AppendCodePoint(result, QChar::toTitleCase(c));
+        } else if (c == kCapitalSigma && afterLetter &&
+                   !QChar::isLetter(NextBaseCharacter(codePoints, i))) {
+            // Unicode's Final_Sigma rule: a capital sigma that ends a word becomes final sigma.
+            AppendCodePoint(result, kFinalSigma);
+        } else if (c == kCapitalIWithDot) {
+            // Its full lower-case mapping keeps the dot: i and a combining dot above.
+            result.append(QStringLiteral("i\u0307"));
+        } else {
+            AppendCodePoint(result, QChar::toLower(c));
+        }
+        if (!QChar::isMark(c))
+            afterLetter = QChar::isLetter(c);
+        wordStart = false;
     }
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(codePoints.constData()),
-                             codePoints.size());
+    return result;
 }

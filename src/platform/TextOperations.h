@@ -12,5 +12,6 @@ bool TextEquals(const QString& a, const QString& b);
 
 // The first character of every word in title case, every other character in lower case. A word
 // begins at the start of the text and after each blank, tab or line break. Characters without
-// case are kept as they are; letters beyond Latin follow the Unicode case mappings.
+// case are kept as they are; letters beyond Latin follow Unicode's case mappings, including
+// final sigma.
 QString ProperCase(const QString& text);
