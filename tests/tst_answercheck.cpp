@@ -73,6 +73,45 @@ private slots:
             QCOMPARE(harness.controls.GetText(Box::txtAtomicNumber), QStringLiteral("26"));
     }
 
+    // Names in other scripts follow Unicode's case rules; nothing else is loosened.
+    void unusualAnswersAreJudged_data() {
+        QTest::addColumn<QString>("storedName");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("right");
+        const auto row = [](const char* tag, const char16_t* stored, const char16_t* answer,
+                            bool right) {
+            QTest::newRow(tag) << QString::fromUtf16(stored) << QString::fromUtf16(answer) << right;
+        };
+        row("Greek in lower case", u"Σίδηρος", u"σίδηρος", true);
+        row("Greek in capitals", u"Σίδηρος", u"ΣΊΔΗΡΟΣ", true);
+        row("Cyrillic", u"Железо", u"ЖЕЛЕЗО", true);
+        row("Hebrew, right to left", u"ברזל", u"ברזל", true);
+        row("Deseret, outside the BMP", u"\U00010400\U00010428", u"\U00010428\U00010400", true);
+        row("precomposed against combining", u"\u00C9clair", u"E\u0301clair", false);
+        row("combining mark added", u"Iron", u"Iro\u0301n", false);
+        row("NUL inside", u"Iron", u"Ir\u0000on", false);
+        row("control character", u"Iron", u"Iron\u0007", false);
+        row("right-to-left override", u"Iron", u"\u202EIron", false);
+        row("lone surrogate", u"Iron", u"Iron\xD800", false);
+    }
+    void unusualAnswersAreJudged() {
+        QFETCH(QString, storedName);
+        QFETCH(QString, answer);
+        QFETCH(bool, right);
+        QuizHarness harness;
+        QSqlQuery rename(harness.database.Connection());
+        rename.prepare(
+            QStringLiteral("update elements set ElementName = ? where AtomicNumber = 26"));
+        rename.addBindValue(storedName);
+        QVERIFY(rename.exec());
+        harness.ShowElement(26);
+        SelectMode(harness, QuizMode::GuessName);
+        harness.controls.SetText(Box::txtAnswer, answer);
+        harness.quiz.check.Check();
+        QCOMPARE(harness.runtime.messages,
+                 QStringList{right ? AnswerCheck::kRightMessage : AnswerCheck::kWrongMessage});
+    }
+
     void theModeAtTheClickDecides() {
         QuizHarness harness;
         harness.ShowElement(26);

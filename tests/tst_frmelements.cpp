@@ -170,6 +170,25 @@ private slots:
         QVERIFY(window.Edit(Box::txtAnswer)->text().isEmpty());
     }
 
+    // The answer box has no length limit: a pasted megabyte is judged like any answer.
+    void aMegabyteAnswerIsJudged_data() {
+        QTest::addColumn<Option>("mode");
+        QTest::newRow("symbol") << Option::optSymbol;
+        QTest::newRow("name") << Option::optName;
+    }
+    void aMegabyteAnswerIsJudged() {
+        QFETCH(Option, mode);
+        Window window;
+        window.SpinTo(26);
+        QTest::mouseClick(window.Radio(mode), Qt::LeftButton);
+        const QString pasted = QStringLiteral("fe").repeated(512 * 1024);
+        window.Edit(Box::txtAnswer)->setText(pasted);
+        QCOMPARE(window.Edit(Box::txtAnswer)->text().size(), pasted.size());
+        QTest::keyClick(window.Edit(Box::txtAnswer), Qt::Key_Return);
+        QCOMPARE(window.runtime.messages, QStringList{AnswerCheck::kWrongMessage});
+        QVERIFY(window.Edit(Box::txtAnswer)->text().isEmpty());
+    }
+
     void enterAndSpaceRunTheFocusedButton_data() {
         QTest::addColumn<Qt::Key>("key");
         QTest::newRow("Enter") << Qt::Key_Return;

@@ -14,6 +14,7 @@ class TestOdbcLookup : public QObject {
 
 private slots:
     void initTestCase() {
+        config_.ApplyToThisProcess();
         const QString file = config_.Path(QStringLiteral("elements.db"));
         const QString error = CreateSqliteElementFile(file);
         QVERIFY2(error.isEmpty(), qPrintable(error));

@@ -1,3 +1,5 @@
+#include "support/OdbcTestConfig.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QTest>
@@ -6,8 +8,8 @@
 #include <X11/Xutil.h>
 #include <memory>
 
-// The real program on a real X server: its window appears, and closing it ends the program
-// cleanly. Runs under xvfb-run.
+// The real program on a real X server: its window (or its error box) appears, and closing it
+// ends the program with the right status. Runs under xvfb-run.
 class TestProgramX11 : public QObject {
     Q_OBJECT
 
@@ -51,28 +53,48 @@ class TestProgramX11 : public QObject {
     }
 
 private slots:
-    void windowAppearsAndClosingEndsTheProgram() {
+    // Starts the program, waits for a window titled `title` and closes it as a window manager
+    // would; the program must then end with `exitCode`.
+    void closingTheFirstWindowEndsTheProgram_data() {
+        QTest::addColumn<QString>("driver");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("the quiz window") << QString() << QStringLiteral("Elements") << 0;
+        QTest::newRow("the error box of a broken data source")
+            << QStringLiteral("/nonexistent/libvaltora-missing-driver.so")
+            << QStringLiteral("Valtora") << 1;
+    }
+    void closingTheFirstWindowEndsTheProgram() {
+        QFETCH(QString, driver);
+        QFETCH(QString, title);
+        QFETCH(int, exitCode);
         DisplayPtr display(XOpenDisplay(nullptr), &XCloseDisplay);
         QVERIFY2(display, "no X display: run under xvfb-run");
 
+        OdbcTestConfig config;
+        if (!driver.isEmpty())
+            config.AddDataSource(QStringLiteral("Elements"), driver, {});
         QProcess program;
         program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.setProcessEnvironment(config.Environment());
         program.start(QStringLiteral(VALTORA_PROGRAM), {});
         QVERIFY(program.waitForStarted());
 
+        const QByteArray name = title.toUtf8();
         Window window = 0;
         const QDeadlineTimer deadline(10'000);
         while (!window && !deadline.hasExpired() && program.state() == QProcess::Running) {
-            window = FindWindow(display.get(), DefaultRootWindow(display.get()), "Elements");
+            window = FindWindow(display.get(), DefaultRootWindow(display.get()), name.constData());
             if (!window)
                 QTest::qWait(50);
         }
-        QVERIFY2(window, "no window named \"Elements\" within 10 seconds");
+        QVERIFY2(window,
+                 qPrintable(QStringLiteral("no window \"%1\" within 10 seconds").arg(title)));
 
         RequestClose(display.get(), window);
         QVERIFY(program.waitForFinished(10'000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.exitCode(), exitCode);
     }
 };
 

@@ -24,7 +24,10 @@ private slots:
         row("digits and punctuation kept", u"1st (iron)!", u"1st (iron)!");
         row("accented", u"éCLAIR", u"Éclair");
         row("combining mark kept", u"E\u0301CLAIR", u"E\u0301clair");
-        row("Greek", u"ΣΊΔΗΡΟΣ", u"Σίδηροσ");
+        row("Greek, final sigma", u"ΣΊΔΗΡΟΣ ΟΔΟΣ", u"Σίδηρος Οδος");
+        row("Greek, sigma inside and alone", u"ΑΣΑ Σ ΑΣ\u0301", u"Ασα Σ Ας\u0301");
+        row("Greek, small sigma typed stays", u"ΑΣ σ", u"Ας Σ");
+        row("capital I with dot inside a word", u"Iİ", u"Ii\u0307");
         row("Cyrillic", u"желЕЗО", u"Железо");
         row("digraph takes title case", u"\u01C6ungla", u"\u01C5ungla");
         row("outside the BMP", u"\U00010428\U00010400", u"\U00010400\U00010428");

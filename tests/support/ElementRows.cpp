@@ -21,7 +21,7 @@ QMap<int, QStringList> ReadElementRows(const QSqlDatabase& connection) {
     return rows;
 }
 
-QString CreateSqliteElementFile(const QString& path) {
+QString CreateSqliteElementFile(const QString& path, const QStringList& changes) {
     QFile script(QStringLiteral(VALTORA_ELEMENT_SCRIPT));
     if (!script.open(QIODevice::ReadOnly))
         return script.errorString();
@@ -33,7 +33,8 @@ QString CreateSqliteElementFile(const QString& path) {
         if (!db.open())
             return db.lastError().text();
         QSqlQuery query(db);
-        for (const QString& statement : SplitSqlScript(QString::fromUtf8(script.readAll()))) {
+        for (const QString& statement :
+             SplitSqlScript(QString::fromUtf8(script.readAll())) + changes) {
             if (!query.exec(statement)) {
                 error = query.lastError().text();
                 break;

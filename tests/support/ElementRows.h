@@ -9,5 +9,6 @@
 QMap<int, QStringList> ReadElementRows(const QSqlDatabase& connection);
 
 // Creates an SQLite database file holding the project's element script (data/elements.sql),
-// loaded through Qt's SQLite driver. Returns an empty string on success, else the error.
-QString CreateSqliteElementFile(const QString& path);
+// loaded through Qt's SQLite driver, then runs `changes` on it. Returns an empty string on
+// success, else the error.
+QString CreateSqliteElementFile(const QString& path, const QStringList& changes = {});

@@ -6,8 +6,18 @@
 OdbcTestConfig::OdbcTestConfig() {
     QFile(Path(QStringLiteral("odbc.ini"))).open(QIODevice::WriteOnly);
     QFile(Path(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
+}
+
+void OdbcTestConfig::ApplyToThisProcess() const {
     qputenv("ODBCSYSINI", QFile::encodeName(folder_.path()));
     qputenv("ODBCINI", QFile::encodeName(Path(QStringLiteral("odbc.ini"))));
+}
+
+QProcessEnvironment OdbcTestConfig::Environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ODBCSYSINI"), folder_.path());
+    environment.insert(QStringLiteral("ODBCINI"), Path(QStringLiteral("odbc.ini")));
+    return environment;
 }
 
 void OdbcTestConfig::AddDataSource(const QString& name, const QString& driver,
