@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <random>
 
-// Uniform single-precision random numbers 0 <= r < 1.
+// Uniform single-precision random numbers 0 <= r < 1, from a PCG32 generator: small enough to
+// reseed on every question at no noticeable cost.
 class RandomGenerator {
 public:
     // Starts from a fresh seed, as Reseed() makes it.
@@ -18,6 +19,9 @@ public:
     float Next();
 
 private:
-    std::mt19937 engine_;
+    std::uint32_t NextBits();
+
+    std::uint64_t state_ = 0;
+    std::uint64_t increment_ = 1;
     std::random_device entropy_;
 };
