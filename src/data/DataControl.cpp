@@ -4,6 +4,7 @@
 #include "FieldText.h"
 #include "platform/RuntimeError.h"
 
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -16,9 +17,28 @@ void DataControl::Bind(Box box, QString column) {
     bindings_.push_back({box, std::move(column)});
 }
 
-bool DataControl::Refresh() {
+QSqlQuery& DataControl::PreparedQuery() {
+    // Questions repeat the same few query texts: keep each prepared, up to a bound.
+    constexpr qsizetype kMostPrepared = 128;
+    auto found = prepared_.find(recordSource_);
+    if (found != prepared_.end())
+        return *found;
+    if (prepared_.size() >= kMostPrepared)
+        prepared_.clear();
     QSqlQuery query(database_.Connection());
-    if (!database_.Select(query, recordSource_)) {
+    if (!database_.Prepare(query, recordSource_)) {
+        throw RuntimeError(
+            QStringLiteral("The query \"%1\" on %2 failed: %3")
+                .arg(recordSource_, database_.Description(), query.lastError().text()));
+    }
+    return *prepared_.insert(recordSource_, query);
+}
+
+bool DataControl::Refresh() {
+    QSqlQuery& query = PreparedQuery();
+    // finish() lets go of the result when it has been read, so no cursor stays open.
+    const auto release = qScopeGuard([&query] { query.finish(); });
+    if (!query.exec()) {
         throw RuntimeError(
             QStringLiteral("The query \"%1\" on %2 failed: %3")
                 .arg(recordSource_, database_.Description(), query.lastError().text()));

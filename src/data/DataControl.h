@@ -2,6 +2,8 @@
 
 #include "quiz/QuizState.h"
 
+#include <QHash>
+#include <QSqlQuery>
 #include <QString>
 #include <vector>
 
@@ -30,8 +32,12 @@ private:
         QString column;
     };
 
+    // The query for the record source, prepared on its first run and kept for the next.
+    QSqlQuery& PreparedQuery();
+
     ElementDatabase& database_;
     ControlAccess& controls_;
     std::vector<Binding> bindings_;
     QString recordSource_;
+    QHash<QString, QSqlQuery> prepared_;
 };

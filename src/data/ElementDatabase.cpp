@@ -30,13 +30,13 @@ ElementDatabase::ElementDatabase()
     CheckElementTable(*this);
 }
 
-bool ElementDatabase::Select(QSqlQuery& query, const QString& select) {
+bool ElementDatabase::Prepare(QSqlQuery& query, const QString& select) {
     query.setForwardOnly(true);
     if (!query.prepare(select))
         return false;
     if (odbc_)
         SetOdbcQueryTimeout(query, kTimeoutSeconds);
-    return query.exec();
+    return true;
 }
 
 ElementDatabase::~ElementDatabase() {

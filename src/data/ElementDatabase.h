@@ -20,9 +20,13 @@ public:
 
     QSqlDatabase& Connection() { return connection_; }
 
-    // Runs one select on the connection, within the query timeout; reads forward only. On
+    // Prepares a select on the connection, forward only and within the query timeout. On
     // failure returns false, and the query's lastError() says why.
-    bool Select(QSqlQuery& query, const QString& select);
+    bool Prepare(QSqlQuery& query, const QString& select);
+    // Prepares and runs a select.
+    bool Select(QSqlQuery& query, const QString& select) {
+        return Prepare(query, select) && query.exec();
+    }
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return description_; }
     bool IsOdbc() const { return odbc_; }

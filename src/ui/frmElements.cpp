@@ -1,9 +1,9 @@
 #include "frmElements.h"
 
+#include "WindowFonts.h"
 #include "platform/ErrorReporting.h"
 #include "platform/RuntimeServices.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,32 +26,6 @@ template <typename Widget> Widget* Named(Widget* widget, const QString& name) {
     return widget;
 }
 
-// The window's face is MS Sans Serif: the outline copy that Debian's fonts-wine ships, which
-// fontconfig does not list, so it is added here; else the nearest narrow sans-serif face.
-QFont WindowFont(qreal pointSize) {
-    static const bool registered = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(VALTORA_MS_SANS_SERIF_FONT));
-        QFont::insertSubstitutions(
-            QStringLiteral("MS Sans Serif"),
-            {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")});
-        return true;
-    }();
-    Q_UNUSED(registered);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
-// That copy has no bold italic: the signature takes the nearest face that has one.
-QFont SignatureFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(12);
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
-}
 } // namespace
 
 frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QWidget* parent)
