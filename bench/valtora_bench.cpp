@@ -1,0 +1,362 @@
+// Measures how fast Valtora answers and starts and how much memory it holds, each figure side by
+// side with a baseline taken in the same run. Prints one line per figure.
+//
+//   valtora_bench [spins]      all figures; spins per timing run, 100000 unless given
+//
+// The program's window runs on Qt's offscreen platform. Modes for its own child processes:
+// --spin N (time N spins on the data source the environment names), --memory N.
+#include "data/ElementDatabase.h"
+#include "data/ElementTable.h"
+#include "platform/RandomGenerator.h"
+#include "platform/RuntimeServices.h"
+#include "quiz/QuizState.h"
+#include "ui/frmElements.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlDriver>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+QTextStream out(stdout);
+
+// Runtime services whose message boxes return OK at once.
+class BenchRuntime final : public RuntimeServices {
+public:
+    void Randomize() override { generator_.Reseed(); }
+    float NextRandom() override { return generator_.Next(); }
+    int MsgBox(const QString&) override { return kOk; }
+    void ShowError(const QString& message) override {
+        std::fprintf(stderr, "run-time error: %s\n", qPrintable(message));
+        std::exit(1);
+    }
+    void EndProgram(int) override {}
+
+private:
+    RandomGenerator generator_;
+};
+
+struct Durations {
+    std::vector<qint64> nanoseconds;
+
+    double Percentile(double p) {
+        auto at = nanoseconds.begin() + static_cast<qsizetype>(p * (nanoseconds.size() - 1));
+        std::nth_element(nanoseconds.begin(), at, nanoseconds.end());
+        return static_cast<double>(*at);
+    }
+    double Median() { return Percentile(0.5); }
+};
+
+QString Micro(double ns) {
+    return QString::number(ns / 1000.0, 'f', 1) + QStringLiteral(" us");
+}
+QString Milli(double ns) {
+    return QString::number(ns / 1e6, 'f', 1) + QStringLiteral(" ms");
+}
+QString MiB(qint64 kib) {
+    return QString::number(kib / 1024.0, 'f', 1) + QStringLiteral(" MiB");
+}
+QString Verdict(bool met) {
+    return met ? QStringLiteral("met") : QStringLiteral("NOT MET");
+}
+
+// Peak resident memory of this process, KiB.
+qint64 PeakResidentKiB(qint64 pid = 0) {
+    QFile status(pid ? QStringLiteral("/proc/%1/status").arg(pid)
+                     : QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+// The program's window, driven through its own buttons as a user would.
+class Window {
+public:
+    Window() {
+        form_.show();
+        QCoreApplication::processEvents();
+    }
+    ElementDatabase& Database() { return database_; }
+    QPushButton* Button(const char* name) { return form_.findChild<QPushButton*>(name); }
+    QString Text(Box box) { return form_.findChild<QLineEdit*>(ControlName(box))->text(); }
+    void SetAnswer(const QString& text) {
+        form_.findChild<QLineEdit*>(ControlName(Box::txtAnswer))->setText(text);
+    }
+    // The range of question i of n: each range for a quarter of the questions.
+    void SelectRangeFor(int i, int n) {
+        const Option range = kRangeOptions[static_cast<size_t>(4 * i / n)];
+        QRadioButton* option = form_.findChild<QRadioButton*>(ControlName(range));
+        if (!option->isChecked())
+            option->click();
+    }
+    // Spins are timed without painting; the window repaints now and then, as between clicks.
+    static void Idle(int i) {
+        if (i % 100 == 0)
+            QCoreApplication::processEvents();
+    }
+
+private:
+    ElementDatabase database_;
+    BenchRuntime runtime_;
+    frmElements form_{database_, runtime_};
+};
+
+Durations TimeSpins(Window& window, int n) {
+    Durations spins;
+    spins.nanoseconds.reserve(n);
+    QPushButton* spin = window.Button("cmdSpin");
+    QElapsedTimer timer;
+    for (int i = 0; i < n; ++i) {
+        window.SelectRangeFor(i, n);
+        timer.start();
+        spin->click();
+        spins.nanoseconds.push_back(timer.nsecsElapsed());
+        Window::Idle(i);
+    }
+    return spins;
+}
+
+// The same query texts through SQLite's C API: prepare, step, read four columns, finalize.
+Durations TimeSqliteQueries(sqlite3* db, int n) {
+    Durations queries;
+    queries.nanoseconds.reserve(n);
+    RandomGenerator generator;
+    QElapsedTimer timer;
+    qint64 checksum = 0;
+    for (int i = 0; i < n; ++i) {
+        const QByteArray query =
+            (ElementTable::kQueryPrefix + QString::number(1 + int(generator.Next() * 103)))
+                .toUtf8();
+        timer.start();
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db, query.constData(), int(query.size()), &statement, nullptr);
+        if (sqlite3_step(statement) == SQLITE_ROW) {
+            for (int column = 0; column < 4; ++column)
+                checksum += sqlite3_column_bytes(statement, column) +
+                            (sqlite3_column_text(statement, column) ? 1 : 0);
+        }
+        sqlite3_finalize(statement);
+        queries.nanoseconds.push_back(timer.nsecsElapsed());
+    }
+    if (checksum == 0)
+        std::fprintf(stderr, "the baseline read nothing\n");
+    return queries;
+}
+
+// Prints "median p99 baselineMedian baselineP99" for n spins and as many SQLite queries, on the
+// data source the environment names; the baseline reads `sqliteFile`, or the embedded table.
+int SpinMode(int n, const QString& sqliteFile) {
+    Window window;
+    Durations spins = TimeSpins(window, n);
+    sqlite3* db = nullptr;
+    if (sqliteFile.isEmpty()) {
+        const QVariant handle = window.Database().Connection().driver()->handle();
+        db = *static_cast<sqlite3* const*>(handle.constData());
+    } else {
+        sqlite3_open_v2(QFile::encodeName(sqliteFile).constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr);
+    }
+    Durations baseline = TimeSqliteQueries(db, n);
+    if (!sqliteFile.isEmpty())
+        sqlite3_close(db);
+    out << spins.Median() << ' ' << spins.Percentile(0.99) << ' ' << baseline.Median() << ' '
+        << baseline.Percentile(0.99) << Qt::endl;
+    return 0;
+}
+
+// Prints the peak resident KiB after start, after 1,000 spins and after n spins.
+int MemoryMode(int n) {
+    Window window;
+    const qint64 start = PeakResidentKiB();
+    TimeSpins(window, 1000);
+    const qint64 thousand = PeakResidentKiB();
+    TimeSpins(window, n - 1000);
+    out << start << ' ' << thousand << ' ' << PeakResidentKiB() << Qt::endl;
+    return 0;
+}
+
+// An ODBC configuration of its own, empty or with an SQLite data source "Elements".
+struct OdbcConfig {
+    QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+
+    OdbcConfig() {
+        QFile(folder.filePath(QStringLiteral("odbc.ini"))).open(QIODevice::WriteOnly);
+        QFile(folder.filePath(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
+        environment.insert(QStringLiteral("ODBCSYSINI"), folder.path());
+        environment.insert(QStringLiteral("ODBCINI"), folder.filePath(QStringLiteral("odbc.ini")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    // Returns the file, or an empty string when it cannot be made.
+    QString AddSqliteSource() {
+        const QString file = folder.filePath(QStringLiteral("elements.db"));
+        QFile script(QStringLiteral(VALTORA_ELEMENT_SCRIPT));
+        sqlite3* db = nullptr;
+        if (!script.open(QIODevice::ReadOnly) ||
+            sqlite3_open(QFile::encodeName(file).constData(), &db) != SQLITE_OK ||
+            sqlite3_exec(db, script.readAll().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            return {};
+        sqlite3_close(db);
+        QFile ini(folder.filePath(QStringLiteral("odbc.ini")));
+        ini.open(QIODevice::WriteOnly);
+        ini.write(QStringLiteral("[Elements]\nDriver = %1\nDatabase = %2\n")
+                      .arg(QStringLiteral(VALTORA_SQLITE_ODBC_DRIVER), file)
+                      .toUtf8());
+        return file;
+    }
+};
+
+// Runs this program in a child mode and returns the numbers it prints.
+QList<double> RunChild(const QProcessEnvironment& environment, const QStringList& arguments) {
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    child.waitForFinished(-1);
+    QList<double> numbers;
+    for (const QByteArray& word : child.readAllStandardOutput().simplified().split(' '))
+        numbers.append(word.toDouble());
+    return numbers;
+}
+
+struct Start {
+    double nanoseconds = 0;
+    qint64 peakKiB = 0;
+};
+
+// Starts `program` and waits until its window has been painted and flushed, which Qt's widget
+// painting log says on standard error.
+Start StartUntilPainted(const QString& program, QProcessEnvironment environment) {
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                       QStringLiteral("qt.widgets.painting.info=true"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    QByteArray log;
+    Start start;
+    while (process.waitForReadyRead(10'000)) {
+        log += process.readAll();
+        if (log.contains("Flushing top level")) {
+            start.nanoseconds = static_cast<double>(timer.nsecsElapsed());
+            start.peakKiB = PeakResidentKiB(process.processId());
+            break;
+        }
+    }
+    process.kill();
+    process.waitForFinished();
+    return start;
+}
+
+void SpinLine(const char* name, const QList<double>& f, const QString& baselineName,
+              double target) {
+    const double ratio = f[0] / f[2];
+    out << QStringLiteral("%1 median %2, p99 %3 | %4 median %5, p99 %6 | ratio %7")
+               .arg(QLatin1String(name), -8)
+               .arg(Micro(f[0]), Micro(f[1]), baselineName, Micro(f[2]), Micro(f[3]))
+               .arg(ratio, 0, 'f', 2);
+    if (target > 0)
+        out << QStringLiteral(" (target <= %1: %2)").arg(target).arg(Verdict(ratio <= target));
+    out << Qt::endl;
+}
+
+int AllFigures(int n) {
+    OdbcConfig embedded;
+
+    out << QStringLiteral("Valtora benchmark: %1 questions per run, Qt offscreen\n").arg(n);
+    const QList<double> spin = RunChild(embedded.environment, {"--spin", QString::number(n)});
+    SpinLine("spin", spin, QStringLiteral("SQLite C API"), 4);
+
+    {
+        Window window;
+        window.Button("cmdSpin")->click();
+        QPushButton* check = window.Button("cmdCheck");
+        Durations checks;
+        QElapsedTimer timer;
+        for (int i = 0; i < n; ++i) {
+            window.SelectRangeFor(i, n);
+            window.SetAnswer(window.Text(Box::txtSymbol));
+            timer.start();
+            check->click();
+            checks.nanoseconds.push_back(timer.nsecsElapsed());
+            Window::Idle(i);
+        }
+        SpinLine("check", {checks.Median(), checks.Percentile(0.99), spin[0], spin[1]},
+                 QStringLiteral("spin"), 0);
+    }
+
+    const QString program = QStringLiteral(VALTORA_PROGRAM);
+    const QString minimal = QStringLiteral(VALTORA_MINIMAL_WINDOW);
+    Durations programStarts;
+    Durations minimalStarts;
+    qint64 programPeak = 0;
+    qint64 minimalPeak = 0;
+    for (int i = 0; i < 20; ++i) {
+        const Start a = StartUntilPainted(program, embedded.environment);
+        const Start b = StartUntilPainted(minimal, embedded.environment);
+        programStarts.nanoseconds.push_back(qint64(a.nanoseconds));
+        minimalStarts.nanoseconds.push_back(qint64(b.nanoseconds));
+        programPeak = std::max(programPeak, a.peakKiB);
+        minimalPeak = std::max(minimalPeak, b.peakKiB);
+    }
+    const double startRatio = programStarts.Median() / minimalStarts.Median();
+    out << QStringLiteral("startup  median %1 | minimal Qt window median %2 | ratio %3 "
+                          "(target <= 1.3: %4)")
+               .arg(Milli(programStarts.Median()), Milli(minimalStarts.Median()))
+               .arg(startRatio, 0, 'f', 2)
+               .arg(Verdict(startRatio <= 1.3))
+        << Qt::endl;
+
+    const QList<double> memory = RunChild(embedded.environment, {"--memory", QString::number(n)});
+    const qint64 growth = qint64(memory[2] - memory[1]);
+    const qint64 peak = std::max(qint64(memory[2]), programPeak);
+    const bool peakMet = peak <= 1.2 * minimalPeak + 8 * 1024;
+    out << QStringLiteral(
+               "memory   peak after start %1, after 1,000 spins %2, after %3 spins %4 "
+               "(growth %5: %6) | minimal Qt window %7 | peak %8 <= 1.2 x %7 + 8 MiB: %9")
+               .arg(MiB(programPeak), MiB(qint64(memory[1])))
+               .arg(n)
+               .arg(MiB(qint64(memory[2])), MiB(growth), Verdict(growth < 1024), MiB(minimalPeak),
+                    MiB(peak), Verdict(peakMet))
+        << Qt::endl;
+
+    OdbcConfig odbc;
+    const QString file = odbc.AddSqliteSource();
+    if (file.isEmpty()) {
+        out << "odbc     the SQLite data source could not be made" << Qt::endl;
+        return 1;
+    }
+    SpinLine("odbc", RunChild(odbc.environment, {"--spin", QString::number(n), file}),
+             QStringLiteral("SQLite C API"), 0);
+    return 0;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Valtora"));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() >= 3 && arguments[1] == QLatin1String("--spin"))
+        return SpinMode(arguments[2].toInt(), arguments.value(3));
+    if (arguments.size() >= 3 && arguments[1] == QLatin1String("--memory"))
+        return MemoryMode(arguments[2].toInt());
+    const int n = arguments.size() >= 2 ? arguments[1].toInt() : 100'000;
+    return AllFigures(std::max(n, 2000));
+}
