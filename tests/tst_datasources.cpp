@@ -201,6 +201,7 @@ private slots:
         DefineFileSource(config, WithRealColumns({}));
         const ProbeResult result = Probe(config, {"26", "1", "43"});
         QCOMPARE(result.error, QString());
+        QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.records, (QStringList{"26\tFe\tIron\t55.845", "1\tH\tHydrogen\t1.008",
                                               "43\tTc\tTechnetium\t"}));
     }
@@ -228,6 +229,7 @@ private slots:
         DefinePostgresSource(config, QStringLiteral("elements"));
         const ProbeResult result = Probe(config, Numbers(1, 103));
         QCOMPARE(result.error, QString());
+        QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.records, EmbeddedRecords(1, 103));
     }
 
@@ -252,6 +254,7 @@ private slots:
         DefinePostgresSource(config, database);
         const ProbeResult result = Probe(config, {"26", "43"});
         QCOMPARE(result.error, QString());
+        QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.records, (QStringList{"26\tFe\tIron\t55.845", "43\tTc\tTechnetium\t97"}));
     }
 
