@@ -13,7 +13,8 @@
 class TestProgramX11 : public QObject {
     Q_OBJECT
 
-    using DisplayPtr = std::unique_ptr<Display, decltype(&XCloseDisplay)>;
+    // One connection for the whole test: an X server resets when its last client leaves.
+    std::unique_ptr<Display, decltype(&XCloseDisplay)> display_{nullptr, &XCloseDisplay};
 
     // The first window below `parent` whose WM_NAME is `title`, or 0.
     static Window FindWindow(Display* display, Window parent, const char* title) {
@@ -53,6 +54,11 @@ class TestProgramX11 : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        display_.reset(XOpenDisplay(nullptr));
+        QVERIFY2(display_, "no X display: run under xvfb-run");
+    }
+
     // Starts the program, waits for a window titled `title` and closes it as a window manager
     // would; the program must then end with `exitCode`.
     void closingTheFirstWindowEndsTheProgram_data() {
@@ -68,9 +74,6 @@ private slots:
         QFETCH(QString, driver);
         QFETCH(QString, title);
         QFETCH(int, exitCode);
-        DisplayPtr display(XOpenDisplay(nullptr), &XCloseDisplay);
-        QVERIFY2(display, "no X display: run under xvfb-run");
-
         OdbcTestConfig config;
         if (!driver.isEmpty())
             config.AddDataSource(QStringLiteral("Elements"), driver, {});
@@ -84,14 +87,15 @@ private slots:
         Window window = 0;
         const QDeadlineTimer deadline(10'000);
         while (!window && !deadline.hasExpired() && program.state() == QProcess::Running) {
-            window = FindWindow(display.get(), DefaultRootWindow(display.get()), name.constData());
+            window =
+                FindWindow(display_.get(), DefaultRootWindow(display_.get()), name.constData());
             if (!window)
                 QTest::qWait(50);
         }
         QVERIFY2(window,
                  qPrintable(QStringLiteral("no window \"%1\" within 10 seconds").arg(title)));
 
-        RequestClose(display.get(), window);
+        RequestClose(display_.get(), window);
         QVERIFY(program.waitForFinished(10'000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), exitCode);
