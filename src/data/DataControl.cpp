@@ -26,29 +26,25 @@ QSqlQuery& DataControl::PreparedQuery() {
     if (prepared_.size() >= kMostPrepared)
         prepared_.clear();
     QSqlQuery query(database_.Connection());
-    if (!database_.Prepare(query, recordSource_)) {
-        throw RuntimeError(
-            QStringLiteral("The query \"%1\" on %2 failed: %3")
-                .arg(recordSource_, database_.Description(), query.lastError().text()));
-    }
+    if (!database_.Prepare(query, recordSource_))
+        throw QueryFailure(query);
     return *prepared_.insert(recordSource_, query);
+}
+
+RuntimeError DataControl::QueryFailure(const QSqlQuery& query) const {
+    return RuntimeError(QStringLiteral("The query \"%1\" on %2 failed: %3")
+                            .arg(recordSource_, database_.Description(), query.lastError().text()));
 }
 
 bool DataControl::Refresh() {
     QSqlQuery& query = PreparedQuery();
     // finish() lets go of the result when it has been read, so no cursor stays open.
     const auto release = qScopeGuard([&query] { query.finish(); });
-    if (!query.exec()) {
-        throw RuntimeError(
-            QStringLiteral("The query \"%1\" on %2 failed: %3")
-                .arg(recordSource_, database_.Description(), query.lastError().text()));
-    }
+    if (!query.exec())
+        throw QueryFailure(query);
     if (!query.next()) {
-        if (query.lastError().isValid()) {
-            throw RuntimeError(
-                QStringLiteral("Reading the result of \"%1\" from %2 failed: %3")
-                    .arg(recordSource_, database_.Description(), query.lastError().text()));
-        }
+        if (query.lastError().isValid())
+            throw QueryFailure(query);
         return false;
     }
 

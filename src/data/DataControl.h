@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/RuntimeError.h"
 #include "quiz/QuizState.h"
 
 #include <QHash>
@@ -34,6 +35,7 @@ private:
 
     // The query for the record source, prepared on its first run and kept for the next.
     QSqlQuery& PreparedQuery();
+    RuntimeError QueryFailure(const QSqlQuery& query) const;
 
     ElementDatabase& database_;
     ControlAccess& controls_;

@@ -22,7 +22,7 @@ constexpr int kTimeoutSeconds = 10;
 } // namespace
 
 ElementDatabase::ElementDatabase()
-    : connectionName_(UniqueConnectionName()) {
+    : registration_{UniqueConnectionName()} {
     if (IsOdbcDataSourceDefined(kDataSourceName))
         OpenOdbc();
     else
@@ -39,16 +39,10 @@ bool ElementDatabase::Prepare(QSqlQuery& query, const QString& select) {
     return true;
 }
 
-ElementDatabase::~ElementDatabase() {
-    connection_.close();
-    connection_ = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName_);
-}
-
 void ElementDatabase::OpenOdbc() {
     odbc_ = true;
     description_ = QStringLiteral("ODBC data source \"%1\"").arg(kDataSourceName);
-    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
+    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), registration_.name);
     if (!connection_.isValid())
         throw RuntimeError(
             QStringLiteral("%1: Qt's ODBC driver (QODBC) is not installed.").arg(description_));
@@ -66,7 +60,7 @@ void ElementDatabase::OpenOdbc() {
 
 void ElementDatabase::OpenEmbedded() {
     description_ = QStringLiteral("the embedded element table");
-    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), registration_.name);
     if (!connection_.isValid())
         throw RuntimeError(
             QStringLiteral("%1: Qt's SQLite driver (QSQLITE) is not installed.").arg(description_));

@@ -14,7 +14,6 @@ public:
     // Opens the connection and checks the table; raises a RuntimeError that names the data
     // source and what is wrong when either fails.
     ElementDatabase();
-    ~ElementDatabase();
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;
 
@@ -35,7 +34,13 @@ private:
     void OpenOdbc();
     void OpenEmbedded();
 
-    QString connectionName_;
+    // Takes the connection out of Qt's registry when the database goes, also when opening fails.
+    struct Registration {
+        QString name;
+        ~Registration() { QSqlDatabase::removeDatabase(name); }
+    };
+
+    Registration registration_;
     QString description_;
     bool odbc_ = false;
     QSqlDatabase connection_;
