@@ -224,6 +224,15 @@ private slots:
         QSKIP(qPrintable(QStringLiteral("no PostgreSQL: ") + postgres_->Error()));
     }
 
+    void sqliteShowsWhatTheEmbeddedTableShows() {
+        OdbcTestConfig config;
+        DefineFileSource(config, {});
+        const ProbeResult result = Probe(config, Numbers(1, 118));
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.records, EmbeddedRecords(1, 118));
+    }
+
     void postgresShowsWhatTheEmbeddedTableShows() {
         OdbcTestConfig config;
         DefinePostgresSource(config, QStringLiteral("elements"));

@@ -1,43 +1,19 @@
 #include "QuizState.h"
 
+namespace {
+// In the order of the enumerations.
+constexpr std::array kOptionNames{"optSymbol", "optName",  "opt1to36",
+                                  "opt1to38",  "opt1to95", "opt1to103"};
+constexpr std::array kBoxNames{"txtAnswer",     "txtAtomicNumber", "txtSymbol",  "txtElement",
+                               "txtAtomicMass", "txtSymbol1",      "txtElement1"};
+} // namespace
+
 QString ControlName(Option option) {
-    switch (option) {
-    case Option::optSymbol:
-        return QStringLiteral("optSymbol");
-    case Option::optName:
-        return QStringLiteral("optName");
-    case Option::opt1to36:
-        return QStringLiteral("opt1to36");
-    case Option::opt1to38:
-        return QStringLiteral("opt1to38");
-    case Option::opt1to95:
-        return QStringLiteral("opt1to95");
-    case Option::opt1to103:
-        return QStringLiteral("opt1to103");
-    }
-    Q_UNREACHABLE();
-    return {};
+    return QLatin1String(kOptionNames[static_cast<size_t>(option)]);
 }
 
 QString ControlName(Box box) {
-    switch (box) {
-    case Box::txtAnswer:
-        return QStringLiteral("txtAnswer");
-    case Box::txtAtomicNumber:
-        return QStringLiteral("txtAtomicNumber");
-    case Box::txtSymbol:
-        return QStringLiteral("txtSymbol");
-    case Box::txtElement:
-        return QStringLiteral("txtElement");
-    case Box::txtAtomicMass:
-        return QStringLiteral("txtAtomicMass");
-    case Box::txtSymbol1:
-        return QStringLiteral("txtSymbol1");
-    case Box::txtElement1:
-        return QStringLiteral("txtElement1");
-    }
-    Q_UNREACHABLE();
-    return {};
+    return QLatin1String(kBoxNames[static_cast<size_t>(box)]);
 }
 
 void QuizState::StartUp() {

@@ -8,11 +8,6 @@ OdbcTestConfig::OdbcTestConfig() {
     QFile(Path(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
 }
 
-void OdbcTestConfig::ApplyToThisProcess() const {
-    qputenv("ODBCSYSINI", QFile::encodeName(folder_.path()));
-    qputenv("ODBCINI", QFile::encodeName(Path(QStringLiteral("odbc.ini"))));
-}
-
 QProcessEnvironment OdbcTestConfig::Environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ODBCSYSINI"), folder_.path());

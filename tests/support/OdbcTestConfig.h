@@ -6,7 +6,7 @@
 
 // A private ODBC configuration: a temporary folder holding the system and user odbc.ini, so that
 // no test reads or changes the machine's own files. The driver manager reads its configuration
-// once per process: apply it before the process's first ODBC call, or give it to a child.
+// once per process, so each configuration is given to a child process of its own.
 class OdbcTestConfig {
 public:
     OdbcTestConfig();
@@ -15,7 +15,6 @@ public:
     void AddDataSource(const QString& name, const QString& driver, const QStringList& settings);
     QString Path(const QString& fileName) const { return folder_.filePath(fileName); }
 
-    void ApplyToThisProcess() const;
     QProcessEnvironment Environment() const;
 
 private:
