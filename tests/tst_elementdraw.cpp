@@ -11,9 +11,6 @@ class TestElementDraw : public QObject {
     Q_OBJECT
 
 private:
-    static constexpr std::array kAllRanges{DrawRange::Range1to36, DrawRange::Range1to38,
-                                           DrawRange::Range1to95, DrawRange::Range1to103};
-
     static void SelectRange(QuizHarness& harness, DrawRange range) {
         harness.controls.Select(OptionOf(range));
         harness.quiz.state.OnRangeClicked(range);
@@ -60,7 +57,7 @@ private slots:
         QTest::addColumn<int>("shown");
         const float belowOne = std::nextafter(1.0f, 0.0f);
         const std::array bounds{36, 80, 95, 103};
-        for (DrawRange range : kAllRanges) {
+        for (DrawRange range : kDrawRanges) {
             const QByteArray name = ControlName(OptionOf(range)).toLatin1();
             const int bound = bounds[static_cast<int>(range)];
             QTest::addRow("%s r=0", name.data()) << range << 0.0f << 1;
@@ -122,7 +119,7 @@ private slots:
     // the counts pass a chi-square test of uniformity at the 0.001 level.
     void manySpinsCoverEachRangeEvenly_data() {
         QTest::addColumn<DrawRange>("range");
-        for (DrawRange range : kAllRanges)
+        for (DrawRange range : kDrawRanges)
             QTest::newRow(ControlName(OptionOf(range)).toLatin1()) << range;
     }
     void manySpinsCoverEachRangeEvenly() {

@@ -50,8 +50,7 @@ private slots:
                                       << QuizMode::GuessSymbol << DrawRange::Range1to36;
         QTest::newRow("name twice") << Modes{QuizMode::GuessName, QuizMode::GuessName} << Ranges{}
                                     << QuizMode::GuessName << DrawRange::Range1to36;
-        for (DrawRange r : {DrawRange::Range1to36, DrawRange::Range1to38, DrawRange::Range1to95,
-                            DrawRange::Range1to103}) {
+        for (DrawRange r : kDrawRanges) {
             QTest::addRow("range %s", qPrintable(ControlName(OptionOf(r))))
                 << Modes{} << Ranges{r} << QuizMode::GuessSymbol << r;
             QTest::addRow("range %s twice, after 1 to 103", qPrintable(ControlName(OptionOf(r))))

@@ -46,8 +46,7 @@ void ElementDraw::Spin() {
     runtime_.Randomize();
     controls_.SetText(Box::txtAnswer, QString());
     // Each range option is tested on its own; exactly one is selected.
-    for (DrawRange range : {DrawRange::Range1to36, DrawRange::Range1to38, DrawRange::Range1to95,
-                            DrawRange::Range1to103}) {
+    for (DrawRange range : kDrawRanges) {
         if (!controls_.IsSelected(OptionOf(range)))
             continue;
         const DrawRule& rule = DrawRuleOf(range);

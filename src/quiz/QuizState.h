@@ -23,7 +23,9 @@ enum class Box {
     txtElement1
 };
 
-inline constexpr std::array kModeOptions{Option::optSymbol, Option::optName};
+inline constexpr std::array kQuizModes{QuizMode::GuessSymbol, QuizMode::GuessName};
+inline constexpr std::array kDrawRanges{DrawRange::Range1to36, DrawRange::Range1to38,
+                                        DrawRange::Range1to95, DrawRange::Range1to103};
 inline constexpr std::array kRangeOptions{Option::opt1to36, Option::opt1to38, Option::opt1to95,
                                           Option::opt1to103};
 inline constexpr std::array kRecordBoxes{Box::txtAtomicNumber, Box::txtSymbol, Box::txtElement,

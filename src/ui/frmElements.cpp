@@ -130,12 +130,11 @@ void frmElements::BuildControls() {
 
 void frmElements::RouteEvents() {
     // Qt selects a clicked option and clears the rest of its frame before `clicked` is emitted.
-    for (QuizMode mode : {QuizMode::GuessSymbol, QuizMode::GuessName}) {
+    for (QuizMode mode : kQuizModes) {
         connect(OptionControl(OptionOf(mode)), &QRadioButton::clicked, this,
                 [this, mode] { Dispatch([this, mode] { quiz_.state.OnModeClicked(mode); }); });
     }
-    for (DrawRange range : {DrawRange::Range1to36, DrawRange::Range1to38, DrawRange::Range1to95,
-                            DrawRange::Range1to103}) {
+    for (DrawRange range : kDrawRanges) {
         connect(OptionControl(OptionOf(range)), &QRadioButton::clicked, this,
                 [this, range] { Dispatch([this, range] { quiz_.state.OnRangeClicked(range); }); });
     }

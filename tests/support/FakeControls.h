@@ -9,8 +9,6 @@
 // "Elements 1 to 36" selected, every box empty, both covers hidden, no focus.
 class FakeControls final : public ControlAccess {
 public:
-    FakeControls();
-
     bool IsSelected(Option option) const override { return selected_.value(option); }
     void SetSelected(Option option, bool selected) override { selected_[option] = selected; }
     QString GetText(Box box) const override { return texts_.value(box); }
@@ -26,7 +24,8 @@ public:
     void ClearFocus() { focus_.reset(); }
 
 private:
-    QHash<Option, bool> selected_;
+    // Unlisted options are not selected and unlisted boxes not visible.
+    QHash<Option, bool> selected_{{Option::optSymbol, true}, {Option::opt1to36, true}};
     QHash<Box, QString> texts_;
     QHash<Box, bool> visible_;
     std::optional<Box> focus_;
