@@ -7,9 +7,10 @@
 // --spin N (time N spins on the data source the environment names), --memory N.
 #include "data/ElementDatabase.h"
 #include "data/ElementTable.h"
-#include "platform/RandomGenerator.h"
-#include "platform/RuntimeServices.h"
 #include "quiz/QuizState.h"
+#include "support/ElementFile.h"
+#include "support/OdbcTestConfig.h"
+#include "support/ScriptedRuntime.h"
 #include "ui/frmElements.h"
 
 #include <QApplication>
@@ -29,22 +30,6 @@
 
 namespace {
 QTextStream out(stdout);
-
-// Runtime services whose message boxes return OK at once.
-class BenchRuntime final : public RuntimeServices {
-public:
-    void Randomize() override { generator_.Reseed(); }
-    float NextRandom() override { return generator_.Next(); }
-    int MsgBox(const QString&) override { return kOk; }
-    void ShowError(const QString& message) override {
-        std::fprintf(stderr, "run-time error: %s\n", qPrintable(message));
-        std::exit(1);
-    }
-    void EndProgram(int) override {}
-
-private:
-    RandomGenerator generator_;
-};
 
 struct Durations {
     std::vector<qint64> nanoseconds;
@@ -104,29 +89,29 @@ public:
             option->click();
     }
     // Spins are timed without painting; the window repaints now and then, as between clicks.
-    static void Idle(int i) {
+    // A run-time error ends the benchmark: its figures would mean nothing.
+    void Idle(int i) {
+        if (!runtime_.errors.isEmpty()) {
+            std::fprintf(stderr, "run-time error: %s\n", qPrintable(runtime_.errors.first()));
+            std::exit(1);
+        }
         if (i % 100 == 0)
             QCoreApplication::processEvents();
     }
 
 private:
     ElementDatabase database_;
-    BenchRuntime runtime_;
+    ScriptedRuntime runtime_;
     frmElements form_{database_, runtime_};
 };
 
-// Clicks "Spin" n times, each range for a quarter of them; records each click's time when given
-// somewhere to keep them.
-void Spin(Window& window, int n, Durations* timings = nullptr) {
+// Clicks "Spin" n times, each range for a quarter of them.
+void Spin(Window& window, int n) {
     QPushButton* spin = window.Button("cmdSpin");
-    QElapsedTimer timer;
     for (int i = 0; i < n; ++i) {
         window.SelectRangeFor(i, n);
-        timer.start();
         spin->click();
-        if (timings)
-            timings->nanoseconds.push_back(timer.nsecsElapsed());
-        Window::Idle(i);
+        window.Idle(i);
     }
 }
 
@@ -175,7 +160,7 @@ int SpinMode(int n, const QString& sqliteFile) {
         timer.start();
         bytes += QueryWithSqlite(db, query);
         baseline.nanoseconds.push_back(timer.nsecsElapsed());
-        Window::Idle(i);
+        window.Idle(i);
     }
     if (!sqliteFile.isEmpty())
         sqlite3_close(db);
@@ -197,41 +182,10 @@ int MemoryMode(int n) {
     return 0;
 }
 
-// An ODBC configuration of its own, empty or with an SQLite data source "Elements".
-struct OdbcConfig {
-    QTemporaryDir folder;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-
-    OdbcConfig() {
-        QFile(folder.filePath(QStringLiteral("odbc.ini"))).open(QIODevice::WriteOnly);
-        QFile(folder.filePath(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
-        environment.insert(QStringLiteral("ODBCSYSINI"), folder.path());
-        environment.insert(QStringLiteral("ODBCINI"), folder.filePath(QStringLiteral("odbc.ini")));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    }
-    // Returns the file, or an empty string when it cannot be made.
-    QString AddSqliteSource() {
-        const QString file = folder.filePath(QStringLiteral("elements.db"));
-        QFile script(QStringLiteral(VALTORA_ELEMENT_SCRIPT));
-        sqlite3* db = nullptr;
-        if (!script.open(QIODevice::ReadOnly) ||
-            sqlite3_open(QFile::encodeName(file).constData(), &db) != SQLITE_OK ||
-            sqlite3_exec(db, script.readAll().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            return {};
-        sqlite3_close(db);
-        QFile ini(folder.filePath(QStringLiteral("odbc.ini")));
-        ini.open(QIODevice::WriteOnly);
-        ini.write(QStringLiteral("[Elements]\nDriver = %1\nDatabase = %2\n")
-                      .arg(QStringLiteral(VALTORA_SQLITE_ODBC_DRIVER), file)
-                      .toUtf8());
-        return file;
-    }
-};
-
 // Runs this program in a child mode and returns the numbers it prints.
-QList<double> RunChild(const QProcessEnvironment& environment, const QStringList& arguments) {
+QList<double> RunChild(const OdbcTestConfig& config, const QStringList& arguments) {
     QProcess child;
-    child.setProcessEnvironment(environment);
+    child.setProcessEnvironment(config.Environment());
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), arguments);
     child.waitForFinished(-1);
@@ -285,10 +239,10 @@ void SpinLine(const char* name, const QList<double>& f, const QString& baselineN
 }
 
 int AllFigures(int n) {
-    OdbcConfig embedded;
+    const OdbcTestConfig embedded;
 
     out << QStringLiteral("Valtora benchmark: %1 questions per run, Qt offscreen\n").arg(n);
-    const QList<double> spin = RunChild(embedded.environment, {"--spin", QString::number(n)});
+    const QList<double> spin = RunChild(embedded, {"--spin", QString::number(n)});
     SpinLine("spin", spin, QStringLiteral("SQLite C API"), 4);
 
     {
@@ -309,7 +263,7 @@ int AllFigures(int n) {
             timer.start();
             spinButton->click();
             spins.nanoseconds.push_back(timer.nsecsElapsed());
-            Window::Idle(i);
+            window.Idle(i);
         }
         SpinLine("check",
                  {checks.Median(), checks.Percentile(0.99), spins.Median(), spins.Percentile(0.99)},
@@ -323,8 +277,8 @@ int AllFigures(int n) {
     qint64 programPeak = 0;
     qint64 minimalPeak = 0;
     for (int i = 0; i < 20; ++i) {
-        const Start a = StartUntilPainted(program, embedded.environment);
-        const Start b = StartUntilPainted(minimal, embedded.environment);
+        const Start a = StartUntilPainted(program, embedded.Environment());
+        const Start b = StartUntilPainted(minimal, embedded.Environment());
         programStarts.nanoseconds.push_back(qint64(a.nanoseconds));
         minimalStarts.nanoseconds.push_back(qint64(b.nanoseconds));
         programPeak = std::max(programPeak, a.peakKiB);
@@ -338,7 +292,7 @@ int AllFigures(int n) {
                .arg(Verdict(startRatio <= 1.3))
         << Qt::endl;
 
-    const QList<double> memory = RunChild(embedded.environment, {"--memory", QString::number(n)});
+    const QList<double> memory = RunChild(embedded, {"--memory", QString::number(n)});
     const qint64 growth = qint64(memory[2] - memory[1]);
     const qint64 peak = std::max(qint64(memory[2]), programPeak);
     const bool peakMet = peak <= 1.2 * minimalPeak + 8 * 1024;
@@ -351,13 +305,12 @@ int AllFigures(int n) {
                     MiB(peak), Verdict(peakMet))
         << Qt::endl;
 
-    OdbcConfig odbc;
-    const QString file = odbc.AddSqliteSource();
-    if (file.isEmpty()) {
-        out << "odbc     the SQLite data source could not be made" << Qt::endl;
-        return 1;
-    }
-    SpinLine("odbc", RunChild(odbc.environment, {"--spin", QString::number(n), file}),
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("elements.db"));
+    CreateSqliteElementFile(file);
+    const OdbcTestConfig odbc(
+        {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file});
+    SpinLine("odbc", RunChild(odbc, {"--spin", QString::number(n), file}),
              QStringLiteral("SQLite C API"), 0);
     return 0;
 }

@@ -25,7 +25,7 @@ public:
     // Reruns the record source. When it has a row, the bound boxes show its values and true is
     // returned; with no row the boxes are left as they were. A failing query or a bound column
     // missing from the result raises a RuntimeError.
-    bool Refresh();
+    [[nodiscard]] bool Refresh();
 
 private:
     struct Binding {

@@ -5,7 +5,6 @@
 #include "SqlScript.h"
 #include "platform/RuntimeError.h"
 
-#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
@@ -68,14 +67,5 @@ void ElementDatabase::OpenEmbedded() {
     if (!connection_.open())
         throw RuntimeError(QStringLiteral("%1 cannot be opened: %2")
                                .arg(description_, connection_.lastError().text()));
-
-    QFile script(QStringLiteral(":/valtora/elements.sql"));
-    if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw RuntimeError(QStringLiteral("%1 is missing from the program.").arg(description_));
-    QSqlQuery query(connection_);
-    for (const QString& statement : SplitSqlScript(QString::fromUtf8(script.readAll()))) {
-        if (!query.exec(statement))
-            throw RuntimeError(QStringLiteral("%1 cannot be loaded: %2")
-                                   .arg(description_, query.lastError().text()));
-    }
+    RunElementScript(connection_);
 }

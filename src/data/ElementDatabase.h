@@ -21,9 +21,9 @@ public:
 
     // Prepares a select on the connection, forward only and within the query timeout. On
     // failure returns false, and the query's lastError() says why.
-    bool Prepare(QSqlQuery& query, const QString& select);
+    [[nodiscard]] bool Prepare(QSqlQuery& query, const QString& select);
     // Prepares and runs a select.
-    bool Select(QSqlQuery& query, const QString& select) {
+    [[nodiscard]] bool Select(QSqlQuery& query, const QString& select) {
         return Prepare(query, select) && query.exec();
     }
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.

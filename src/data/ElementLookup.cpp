@@ -9,7 +9,6 @@
 ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, ControlAccess& controls)
     : state_(state)
     , adoElements_(database, controls) {
-    adoElements_.SetRecordSource(ElementTable::kWholeTableQuery);
     adoElements_.Bind(Box::txtAtomicNumber, ElementTable::kAtomicNumber);
     adoElements_.Bind(Box::txtSymbol, ElementTable::kAtomicSymbol);
     adoElements_.Bind(Box::txtElement, ElementTable::kElementName);

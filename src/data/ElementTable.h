@@ -13,6 +13,4 @@ inline constexpr QLatin1StringView kAtomicMass{"AtomicMass"};
 
 // The query for one element is this text followed by the atomic number's digits.
 inline constexpr QLatin1StringView kQueryPrefix{"select * from elements where atomicnumber = "};
-// The whole table, the data control's record source until the first lookup.
-inline constexpr QLatin1StringView kWholeTableQuery{"select * from elements"};
 } // namespace ElementTable

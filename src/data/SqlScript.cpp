@@ -1,5 +1,11 @@
 #include "SqlScript.h"
 
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
 QStringList SplitSqlScript(const QString& script) {
     QStringList statements;
     QString current;
@@ -37,4 +43,18 @@ QStringList SplitSqlScript(const QString& script) {
     }
     finishStatement();
     return statements;
+}
+
+void RunElementScript(const QSqlDatabase& connection) {
+    QFile script(QStringLiteral(":/valtora/elements.sql"));
+    if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw RuntimeError(
+            QStringLiteral("The element table's script is missing from the program."));
+    QSqlQuery query(connection);
+    for (const QString& statement : SplitSqlScript(QString::fromUtf8(script.readAll()))) {
+        if (!query.exec(statement)) {
+            throw RuntimeError(QStringLiteral("The element table's script cannot be run: %1")
+                                   .arg(query.lastError().text()));
+        }
+    }
 }

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
 // Splits an SQL script into its statements at the semicolons that end them. Semicolons inside
 // quoted strings, quoted identifiers and comments do not split; comments are dropped, and so
 // are empty statements.
-QStringList SplitSqlScript(const QString& script);
+[[nodiscard]] QStringList SplitSqlScript(const QString& script);
+
+// Runs the element table's script that ships with the program (data/elements.sql) on
+// `connection`, statement by statement: how the embedded table is made, and any copy of it.
+// Raises a RuntimeError that says what failed.
+void RunElementScript(const QSqlDatabase& connection);

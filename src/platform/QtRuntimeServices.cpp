@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QMetaObject>
 
 namespace {
 int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
@@ -23,8 +22,4 @@ void QtRuntimeServices::ShowError(const QString& message) {
 
 void QtRuntimeServices::EndProgram(int exitStatus) {
     QCoreApplication::exit(exitStatus);
-    // exit() does nothing while no event loop runs (an error during start-up): the queued call
-    // ends the loop as soon as it starts.
-    QMetaObject::invokeMethod(
-        qApp, [exitStatus] { QCoreApplication::exit(exitStatus); }, Qt::QueuedConnection);
 }

@@ -1,21 +1,30 @@
 #pragma once
 
+#include <QFile>
 #include <QProcessEnvironment>
-#include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
-// A private ODBC configuration: a temporary folder holding the system and user odbc.ini, so that
-// no test reads or changes the machine's own files. The driver manager reads its configuration
-// once per process, so each configuration is given to a child process of its own.
+// A private ODBC configuration for a child process: a temporary folder holding the system and
+// user odbc.ini, so that no test reads or changes the machine's own files. The driver manager
+// reads its configuration once per process, so each configuration needs a process of its own.
 class OdbcTestConfig {
 public:
-    OdbcTestConfig();
+    // Defines the data source "Elements" by its "key = value" lines; none leaves it undefined.
+    explicit OdbcTestConfig(const QStringList& dataSource = {}) {
+        QFile(folder_.filePath(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
+        QFile odbcIni(folder_.filePath(QStringLiteral("odbc.ini")));
+        odbcIni.open(QIODevice::WriteOnly);
+        if (!dataSource.isEmpty())
+            odbcIni.write((QStringList{"[Elements]"} + dataSource).join(u'\n').toUtf8() + '\n');
+    }
 
-    // Adds a data source section with the given driver library and further "key = value" lines.
-    void AddDataSource(const QString& name, const QString& driver, const QStringList& settings);
-    QString Path(const QString& fileName) const { return folder_.filePath(fileName); }
-
-    QProcessEnvironment Environment() const;
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ODBCSYSINI"), folder_.path());
+        environment.insert(QStringLiteral("ODBCINI"), folder_.filePath(QStringLiteral("odbc.ini")));
+        return environment;
+    }
 
 private:
     QTemporaryDir folder_;

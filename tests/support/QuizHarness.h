@@ -5,22 +5,41 @@
 #include "data/ElementDatabase.h"
 #include "quiz/Quiz.h"
 
-// The quiz logic over fake controls, scripted runtime services and the element database the
-// environment names (the embedded table unless an ODBC data source "Elements" is defined).
+// The quiz logic after start-up, over fake controls, scripted runtime services and the element
+// database the environment names (the embedded table unless an ODBC data source is defined).
 struct QuizHarness {
     QuizHarness() { quiz.state.StartUp(); }
 
-    // The r that draws `number` from 1..bound.
-    static float RandomFor(int number, int bound) {
-        return (static_cast<float>(number) - 0.5f) / static_cast<float>(bound);
+    // The r that draws `number` from 1..bound: the middle of its interval.
+    static float RandomFor(int number, int bound) { return (number - 0.5f) / bound; }
+
+    // What a click on an option does: the window selects it, then runs its handler.
+    void Click(Option option) {
+        controls.SetSelected(option, true);
+        for (QuizMode mode : kQuizModes) {
+            if (OptionOf(mode) == option)
+                quiz.state.OnModeClicked(mode);
+        }
+        for (DrawRange range : kDrawRanges) {
+            if (OptionOf(range) == option)
+                quiz.state.OnRangeClicked(range);
+        }
     }
 
-    // Shows element `number` as a spin in the current range would.
+    // Shows element `number` as a spin from "Elements 1 to 103" does.
     void ShowElement(int number) {
+        Click(Option::opt1to103);
         runtime.randoms.push_back(RandomFor(number, 103));
-        controls.Select(Option::opt1to103);
-        quiz.state.OnRangeClicked(DrawRange::Range1to103);
         quiz.draw.Spin();
+    }
+
+    QString Text(Box box) const { return controls.GetText(box); }
+    // The four record boxes' texts, separated by tabs.
+    QString Record() const {
+        QStringList texts;
+        for (Box box : kRecordBoxes)
+            texts.append(Text(box));
+        return texts.join(u'\t');
     }
 
     ElementDatabase database;
