@@ -53,6 +53,23 @@ class TestDataSources : public QObject {
         return {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file};
     }
 
+    // The recipe "From a spreadsheet": the table saved as CSV with a header row, imported with the
+    // sqlite3 shell, which makes every column text.
+    QStringList Spreadsheet() {
+        const QString source = folder_.filePath(QStringLiteral("source.db"));
+        const QString csv = folder_.filePath(QStringLiteral("elements.csv"));
+        const QString file = folder_.filePath(QStringLiteral("spreadsheet.db"));
+        CreateSqliteElementFile(source);
+        QProcess sqlite3;
+        sqlite3.setStandardOutputFile(csv);
+        sqlite3.start(QStringLiteral("sqlite3"),
+                      {"-header", "-csv", source,
+                       "select AtomicNumber, AtomicSymbol, ElementName, AtomicMass from elements"});
+        sqlite3.waitForFinished();
+        QProcess::execute(QStringLiteral("sqlite3"), {file, ".import --csv " + csv + " elements"});
+        return {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file};
+    }
+
     // A data source on a copy of the element table in a PostgreSQL database, changed by
     // `changes`, that the role "quiz" may only read.
     QStringList Postgres(const QStringList& changes, QString database = {}) {
@@ -110,6 +127,19 @@ private slots:
                    "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
                    "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
                    "No symbol for atomic numbers 8.", "No name for atomic numbers 9."};
+        QTest::newRow("names and symbols no answer can match")
+            << Sqlite({"update elements set ElementName = 'iron' where AtomicNumber = 26",
+                       "update elements set ElementName = 'COBALT' where AtomicNumber = 27",
+                       "update elements set AtomicSymbol = 'Ni ' where AtomicNumber = 28",
+                       "update elements set ElementName = ' Copper' where AtomicNumber = 29",
+                       "update elements set AtomicSymbol = 'ZN' where AtomicNumber = 30"})
+            << QStringList{
+                   "proper case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 26, 27.",
+                   "blanks around them, which no answer can match, for atomic numbers 28, 29."};
+        QTest::newRow("PostgreSQL, number text")
+            << Postgres({"alter table elements alter column AtomicNumber type text"})
+            << QStringList{"Looking an element up by its number fails",
+                           "operator does not exist: text = integer"};
     }
     void aBrokenDataSourceIsReported() {
         QFETCH(QStringList, dataSource);
@@ -129,7 +159,16 @@ private slots:
         QTest::addColumn<QStringList>("numbers");
         QTest::addColumn<QString>("expected");
         QTest::newRow("SQLite") << Sqlite({}) << Numbers(1, 118) << Show({}, Numbers(1, 118));
+        QTest::newRow("SQLite from a spreadsheet, every column text")
+            << Spreadsheet() << Numbers(1, 118) << Show({}, Numbers(1, 118));
         QTest::newRow("PostgreSQL") << Postgres({}) << Numbers(1, 103) << Show({}, Numbers(1, 103));
+        for (const char* type : {"bigint", "numeric"}) {
+            QTest::addRow("PostgreSQL, number %s", type)
+                << Postgres(
+                       {QStringLiteral("alter table elements alter column AtomicNumber type %1")
+                            .arg(type)})
+                << QStringList{"26", "43"} << "26\tFe\tIron\t55.845\n43\tTc\tTechnetium\t[97]\n";
+        }
         for (const char* type : {"numeric", "numeric(8,3)", "real", "double precision"}) {
             QTest::addRow("PostgreSQL, mass %s", type)
                 << Postgres({QStringLiteral("alter table elements alter column AtomicMass type %1 "

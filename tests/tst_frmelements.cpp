@@ -96,6 +96,14 @@ private slots:
             QCOMPARE(window_->form.childAt(Edit(covered)->geometry().center()), Edit(cover));
         }
         QVERIFY(!Edit(Box::txtElement1)->isVisible());
+        // A long value shows from its start.
+        QSqlQuery(window_->database.Connection())
+            .exec(
+                QStringLiteral("update elements set ElementName = 'Iron%1' where AtomicNumber = 26")
+                    .arg(QString(99, u'x')));
+        window_->runtime.randoms = {QuizHarness::RandomFor(26, 36)};
+        Click(QStringLiteral("cmdSpin"));
+        QCOMPARE(Edit(Box::txtElement)->cursorPosition(), 0);
     }
 
     // Tab cycles answer, Check, Spin, Exit; Enter checks in the answer box and runs a focused

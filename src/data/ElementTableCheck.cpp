@@ -4,6 +4,7 @@
 #include "ElementTable.h"
 #include "FieldText.h"
 #include "platform/RuntimeError.h"
+#include "platform/TextOperations.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,6 +12,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 
 namespace {
 // The largest atomic number a question can draw.
@@ -34,6 +37,25 @@ bool HasTable(const QSqlDatabase& connection) {
         return table.compare(ElementTable::kName, Qt::CaseInsensitive) == 0;
     });
 }
+
+// The whole number a column value stands for, as text or as any numeric type ("26", 26.0).
+std::optional<int> WholeNumber(const QVariant& value) {
+    bool isNumber = false;
+    const double number = FieldText(value).toDouble(&isNumber);
+    if (!isNumber || number != std::floor(number) || std::abs(number) > 1e9)
+        return std::nullopt;
+    return static_cast<int>(number);
+}
+
+// The rows of 1..kLastDrawable exactly as the lookup's query finds them: the same comparison of
+// AtomicNumber with bare numbers, so that a number stored as text counts where it is found.
+QString RowsDrawn() {
+    QStringList numbers;
+    for (int number = 1; number <= kLastDrawable; ++number)
+        numbers.append(QString::number(number));
+    return QStringLiteral("select * from %1 where %2 in (%3)")
+        .arg(ElementTable::kName, ElementTable::kAtomicNumber, numbers.join(QLatin1String(", ")));
+}
 } // namespace
 
 void CheckElementTable(ElementDatabase& database) {
@@ -43,50 +65,61 @@ void CheckElementTable(ElementDatabase& database) {
                                .arg(ElementTable::kName, dataSource, problems));
     };
 
+    // The whole table: its columns, and numbers that are not whole anywhere in it.
     QSqlQuery query(database.Connection());
-    const QString rowsDrawn = QStringLiteral("select * from %1 where %2 between 1 and %3")
-                                  .arg(ElementTable::kName, ElementTable::kAtomicNumber)
-                                  .arg(kLastDrawable);
-    if (!database.Select(query, rowsDrawn)) {
+    if (!database.Select(query, QStringLiteral("select * from %1").arg(ElementTable::kName))) {
         if (!HasTable(database.Connection()))
             fail(QStringLiteral("%1 has no table %2.").arg(dataSource, ElementTable::kName));
         fail(QStringLiteral("Reading it failed: %1").arg(query.lastError().text()));
     }
-
     const std::array<QLatin1StringView, 4> columnNames{
         ElementTable::kAtomicNumber, ElementTable::kAtomicSymbol, ElementTable::kElementName,
         ElementTable::kAtomicMass};
-    const QSqlRecord header = query.record();
     std::array<int, 4> columns{};
     QStringList missingColumns;
     for (size_t i = 0; i < columnNames.size(); ++i) {
-        columns[i] = header.indexOf(columnNames[i]);
+        columns[i] = query.record().indexOf(columnNames[i]);
         if (columns[i] < 0)
             missingColumns.append(columnNames[i]);
     }
     if (!missingColumns.isEmpty())
         fail(QStringLiteral("Missing columns: %1.").arg(missingColumns.join(QLatin1String(", "))));
+    QStringList notWhole;
+    while (query.next()) {
+        if (!WholeNumber(query.value(columns[0])) && notWhole.size() < kListedNumbers)
+            notWhole.append(FieldText(query.value(columns[0])));
+    }
+    if (query.lastError().isValid())
+        fail(QStringLiteral("Reading it failed: %1").arg(query.lastError().text()));
 
+    // The rows questions are drawn from.
+    if (!database.Select(query, RowsDrawn())) {
+        fail(QStringLiteral("Looking an element up by its number fails: %1\nAtomicNumber must "
+                            "compare with a bare number, as in \"%2\".")
+                 .arg(query.lastError().text(), ElementTable::kQueryPrefix + QLatin1String("26")));
+    }
     std::array<int, kLastDrawable + 1> rowsPerNumber{};
     QList<int> withoutSymbol;
     QList<int> withoutName;
-    QStringList notWhole;
+    QList<int> notProperCase;
+    QList<int> withBlanks;
     while (query.next()) {
-        const QString numberText = FieldText(query.value(columns[0]));
-        bool whole = false;
-        const int number = numberText.toInt(&whole);
-        if (!whole) {
-            notWhole.append(numberText);
+        const int number = WholeNumber(query.value(columns[0])).value_or(0);
+        if (number < 1 || number > kLastDrawable || ++rowsPerNumber[number] > 1)
             continue;
-        }
-        if (number < 1 || number > kLastDrawable)
-            continue;
-        if (++rowsPerNumber[number] > 1)
-            continue;
-        if (FieldText(query.value(columns[1])).trimmed().isEmpty())
+        const QString symbol = FieldText(query.value(columns[1]));
+        const QString name = FieldText(query.value(columns[2]));
+        if (symbol.trimmed().isEmpty())
             withoutSymbol.append(number);
-        if (FieldText(query.value(columns[2])).trimmed().isEmpty())
+        if (name.trimmed().isEmpty())
             withoutName.append(number);
+        else if (ProperCase(name) != name)
+            notProperCase.append(number);
+        const auto blanksAround = [](const QString& text) {
+            return !text.trimmed().isEmpty() && text != text.trimmed();
+        };
+        if (blanksAround(symbol) || blanksAround(name))
+            withBlanks.append(number);
     }
     if (query.lastError().isValid())
         fail(QStringLiteral("Reading it failed: %1").arg(query.lastError().text()));
@@ -101,22 +134,22 @@ void CheckElementTable(ElementDatabase& database) {
     }
 
     QStringList problems;
-    if (!missing.isEmpty())
-        problems.append(QStringLiteral("No row for atomic numbers %1.").arg(ListNumbers(missing)));
-    if (!duplicated.isEmpty()) {
-        problems.append(QStringLiteral("More than one row for atomic numbers %1.")
-                            .arg(ListNumbers(duplicated)));
-    }
+    const auto report = [&problems](const QList<int>& numbers, const char* problem) {
+        if (!numbers.isEmpty())
+            problems.append(QString::fromUtf8(problem).arg(ListNumbers(numbers)));
+    };
+    report(missing, "No row for atomic numbers %1.");
+    report(duplicated, "More than one row for atomic numbers %1.");
     if (!notWhole.isEmpty()) {
         problems.append(QStringLiteral("Atomic numbers that are not whole numbers: %1.")
-                            .arg(notWhole.mid(0, kListedNumbers).join(QLatin1String(", "))));
+                            .arg(notWhole.join(QLatin1String(", "))));
     }
-    if (!withoutSymbol.isEmpty())
-        problems.append(
-            QStringLiteral("No symbol for atomic numbers %1.").arg(ListNumbers(withoutSymbol)));
-    if (!withoutName.isEmpty())
-        problems.append(
-            QStringLiteral("No name for atomic numbers %1.").arg(ListNumbers(withoutName)));
+    report(withoutSymbol, "No symbol for atomic numbers %1.");
+    report(withoutName, "No name for atomic numbers %1.");
+    report(notProperCase, "Names that no answer can match, since answers are put in proper case "
+                          "(\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers %1.");
+    report(withBlanks, "Symbols or names with blanks around them, which no answer can match, for "
+                       "atomic numbers %1.");
     if (!problems.isEmpty())
         fail(problems.join(u'\n'));
 }

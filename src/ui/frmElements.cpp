@@ -172,7 +172,12 @@ QString frmElements::GetText(Box box) const {
 }
 
 void frmElements::SetText(Box box, const QString& text) {
-    BoxControl(box)->setText(text);
+    QLineEdit* edit = BoxControl(box);
+    edit->setText(text);
+    // A record box shows its value from the start, however long; setText leaves the cursor at
+    // the end.
+    if (edit->isReadOnly())
+        edit->setCursorPosition(0);
 }
 
 void frmElements::SetVisible(Box box, bool visible) {
