@@ -77,7 +77,7 @@ public:
     }
     ElementDatabase& Database() { return database_; }
     QPushButton* Button(const char* name) { return form_.findChild<QPushButton*>(name); }
-    QString Text(Box box) { return form_.findChild<QLineEdit*>(ControlName(box))->text(); }
+    QString Text(Box box) { return form_.GetText(box); }
     void SetAnswer(const QString& text) {
         form_.findChild<QLineEdit*>(ControlName(Box::txtAnswer))->setText(text);
     }

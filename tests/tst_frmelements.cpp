@@ -1,10 +1,15 @@
 #include "platform/ErrorReporting.h"
 #include "support/QuizHarness.h"
+#include "ui/WindowFonts.h"
 #include "ui/frmElements.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
@@ -129,6 +134,89 @@ private slots:
         Control("cmdExit")->setFocus();
         Key(Qt::Key_Return);
         QCOMPARE(window_->runtime.exitStatus, 0);
+    }
+
+    // Every text the accessibility tree from `node` down tells.
+    static QString Told(QAccessibleInterface* node) {
+        QString told;
+        for (auto text : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
+            told += node->text(text) + u'\n';
+        if (QAccessibleTextInterface* text = node->textInterface())
+            told += text->text(0, text->characterCount()) + u'\n';
+        for (int i = 0; i < node->childCount(); ++i)
+            told += Told(node->child(i));
+        return told;
+    }
+
+    // Assistive technology reads the window as a window named "Elements" and each box by its
+    // label; Alt with 1 to 6 chooses the options, as their descriptions say; nothing tells the
+    // covered value, whichever the mode, while the uncovered one reads.
+    void assistiveTechnologyReadsAllButTheCoveredValue() {
+        const auto read = [](QObject* object) {
+            return QAccessible::queryAccessibleInterface(object);
+        };
+        QAccessibleInterface* window = read(&window_->form);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Elements"));
+        for (auto [box, name] : {std::pair{Box::txtAtomicNumber, "Atomic Number"},
+                                 {Box::txtSymbol, "Symbol"},
+                                 {Box::txtElement, "Element Name"},
+                                 {Box::txtAtomicMass, "Atomic Mass"},
+                                 {Box::txtAnswer, "Answer"}})
+            QCOMPARE(read(Edit(box))->text(QAccessible::Name), QString::fromLatin1(name));
+        window_->runtime.randoms = {QuizHarness::RandomFor(26, 36)};
+        Click(QStringLiteral("cmdSpin"));
+        for (auto [key, option] : {std::pair{2, "optName"},
+                                   {1, "optSymbol"},
+                                   {2, "optName"},
+                                   {3, "opt1to36"},
+                                   {4, "opt1to38"},
+                                   {5, "opt1to95"},
+                                   {6, "opt1to103"}}) {
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(Qt::Key_0 + key),
+                            Qt::AltModifier);
+            QVERIFY(Control<QRadioButton>(option)->isChecked());
+            QCOMPARE(read(Control(option))->text(QAccessible::Description),
+                     QStringLiteral("Shortcut: Alt+%1").arg(key));
+            const bool byName = Control<QRadioButton>("optName")->isChecked();
+            QVERIFY(Edit(byName ? Box::txtElement1 : Box::txtSymbol1)->isVisible());
+            const QString told =
+                Told(window) + Told(read(Edit(byName ? Box::txtElement : Box::txtSymbol)));
+            QVERIFY2(!told.contains(byName ? "Iron" : "Fe") &&
+                         told.contains(byName ? "Fe" : "Iron"),
+                     qPrintable(told));
+        }
+    }
+
+    // A caption drawn at display scale 2 is twice its width and height at scale 1, within 10%: a
+    // face drawn from bitmaps keeps its letters at their unscaled size.
+    void captionsScaleWithTheDisplay() {
+        const auto drawnSize = [](qreal scale) {
+            QLabel label(QStringLiteral("Atomic Number"));
+            label.setFont(WindowFont(8.25, scale));
+            label.resize(label.sizeHint());
+            QImage image(label.size() * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::white);
+            label.render(&image);
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qGray(image.pixel(x, y)) < 128)
+                        ink |= QRect(x, y, 1, 1);
+                }
+            }
+            return ink.size();
+        };
+        const QSize single = drawnSize(1);
+        const QSize twice = drawnSize(2);
+        QVERIFY2(std::abs(twice.width() - 2 * single.width()) <= 0.2 * single.width() &&
+                     std::abs(twice.height() - 2 * single.height()) <= 0.2 * single.height(),
+                 qPrintable(QStringLiteral("%1 x %2 against twice %3 x %4")
+                                .arg(twice.width())
+                                .arg(twice.height())
+                                .arg(single.width())
+                                .arg(single.height())));
     }
 
     void aFailingLookupIsReportedAndEndsTheProgram() {

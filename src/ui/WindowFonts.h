@@ -3,6 +3,7 @@
 #include <QFont>
 
 // The window's faces: MS Sans Serif at the given size for every control, and a bold italic
-// face for the signature.
-QFont WindowFont(qreal pointSize);
+// face for the signature. MS Sans Serif has only bitmaps, drawn right at a display scale of 1
+// alone; at any other scale its outline successor Tahoma takes its place.
+QFont WindowFont(qreal pointSize, qreal devicePixelRatio);
 QFont SignatureFont();

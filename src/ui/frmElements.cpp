@@ -4,11 +4,14 @@
 #include "platform/ErrorReporting.h"
 #include "platform/RuntimeServices.h"
 
+#include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <limits>
 
 namespace {
@@ -28,16 +31,31 @@ template <typename Widget> Widget* Named(Widget* widget, const QString& name) {
 
 } // namespace
 
+namespace {
+// Assistive technology sees the window as a window, named by its title, not as a plain pane.
+QAccessibleInterface* WindowInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("frmElements"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+} // namespace
+
 frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QWidget* parent)
     : QWidget(parent)
     , runtime_(runtime)
     , quiz_(*this, database, runtime) {
+    static const bool windowRoleInstalled = [] {
+        QAccessible::installFactory(WindowInterface);
+        return true;
+    }();
+    Q_UNUSED(windowRoleInstalled);
     setObjectName(QStringLiteral("frmElements"));
     setWindowTitle(QStringLiteral("Elements"));
-    setFont(WindowFont(8.25));
+    setFont(WindowFont(8.25, devicePixelRatioF()));
     setFixedSize(9600 / kTwipsPerPixel, 7260 / kTwipsPerPixel);
     BuildControls();
     RouteEvents();
+    ReachEverythingByKeyAndEar();
     // The window's load: the start-up state, and the focus in the answer box.
     Dispatch([this] { quiz_.state.StartUp(); });
     BoxControl(Box::txtAnswer)->setFocus();
@@ -147,6 +165,24 @@ void frmElements::RouteEvents() {
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runtime_.EndProgram(0); });
 }
 
+void frmElements::ReachEverythingByKeyAndEar() {
+    // Screen readers name each box by its label.
+    for (auto [label, box] : {std::pair{"lblAtomicNumber", Box::txtAtomicNumber},
+                              {"lblSymbol", Box::txtSymbol},
+                              {"lblElement", Box::txtElement},
+                              {"lblAtomicMass", Box::txtAtomicMass},
+                              {"lblAnswer", Box::txtAnswer}})
+        findChild<QLabel*>(QLatin1String(label))->setBuddy(BoxControl(box));
+    // The options are no tab stops: Alt with 1 to 6, in the order they stand, chooses one from
+    // anywhere in the window, as a click does.
+    for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
+        const QKeySequence key(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + i));
+        options_[i]->setAccessibleDescription(
+            QStringLiteral("Shortcut: %1").arg(key.toString(QKeySequence::NativeText)));
+        connect(new QShortcut(key, this), &QShortcut::activated, options_[i], &QRadioButton::click);
+    }
+}
+
 void frmElements::Dispatch(const std::function<void()>& operation) {
     RunReportingErrors(runtime_, operation);
 }
@@ -167,11 +203,28 @@ void frmElements::SetSelected(Option option, bool selected) {
     OptionControl(option)->setChecked(selected);
 }
 
+std::optional<Box> frmElements::CoverOf(Box box) {
+    if (box == Box::txtSymbol)
+        return Box::txtSymbol1;
+    if (box == Box::txtElement)
+        return Box::txtElement1;
+    return std::nullopt;
+}
+
+bool frmElements::IsCovered(Box box) const {
+    const std::optional<Box> cover = CoverOf(box);
+    return cover && !BoxControl(*cover)->isHidden();
+}
+
 QString frmElements::GetText(Box box) const {
-    return BoxControl(box)->text();
+    return IsCovered(box) ? coveredValues_[static_cast<int>(box)] : BoxControl(box)->text();
 }
 
 void frmElements::SetText(Box box, const QString& text) {
+    if (IsCovered(box)) {
+        coveredValues_[static_cast<int>(box)] = text;
+        return;
+    }
     QLineEdit* edit = BoxControl(box);
     edit->setText(text);
     // A record box shows its value from the start, however long; setText leaves the cursor at
@@ -181,7 +234,17 @@ void frmElements::SetText(Box box, const QString& text) {
 }
 
 void frmElements::SetVisible(Box box, bool visible) {
+    if (box != Box::txtSymbol1 && box != Box::txtElement1) {
+        BoxControl(box)->setVisible(visible);
+        return;
+    }
+    // Showing a cover moves the value of the record box under it aside, hiding it moves the value
+    // back: nothing that box shows or tells assistive technology gives the answer away.
+    const Box record = box == Box::txtSymbol1 ? Box::txtSymbol : Box::txtElement;
+    const QString value = GetText(record);
+    BoxControl(record)->clear();
     BoxControl(box)->setVisible(visible);
+    SetText(record, value);
 }
 
 void frmElements::SetFocus(Box box) {

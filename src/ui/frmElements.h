@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class ElementDatabase;
 class QLineEdit;
@@ -29,15 +30,22 @@ public:
 private:
     void BuildControls();
     void RouteEvents();
+    // Label buddies, and a key for each option.
+    void ReachEverythingByKeyAndEar();
     // Runs one event's operation; a run-time error is reported and ends the program.
     void Dispatch(const std::function<void()>& operation);
 
+    // The cover over a record box, for the two that have one.
+    static std::optional<Box> CoverOf(Box box);
+    bool IsCovered(Box box) const;
     QRadioButton* OptionControl(Option option) const;
     QLineEdit* BoxControl(Box box) const;
 
     RuntimeServices& runtime_;
     std::array<QRadioButton*, 6> options_{};
     std::array<QLineEdit*, 7> boxes_{};
+    // The value of each record box while its cover is shown, by box; the box itself is empty.
+    std::array<QString, 7> coveredValues_{};
     QPushButton* cmdCheck_ = nullptr;
     QPushButton* cmdSpin_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
