@@ -5,10 +5,12 @@
 //
 // The program's window runs on Qt's offscreen platform. Modes for its own child processes:
 // --spin N (time N spins on the data source the environment names), --memory N.
+#include "Desks.h"
+#include "Measure.h"
 #include "data/ElementDatabase.h"
 #include "data/ElementTable.h"
 #include "quiz/QuizState.h"
-#include "support/ElementFile.h"
+#include "support/ElementCopies.h"
 #include "support/OdbcTestConfig.h"
 #include "support/ScriptedRuntime.h"
 #include "ui/frmElements.h"
@@ -30,17 +32,6 @@
 
 namespace {
 QTextStream out(stdout);
-
-struct Durations {
-    std::vector<qint64> nanoseconds;
-
-    double Percentile(double p) {
-        auto at = nanoseconds.begin() + static_cast<qsizetype>(p * (nanoseconds.size() - 1));
-        std::nth_element(nanoseconds.begin(), at, nanoseconds.end());
-        return static_cast<double>(*at);
-    }
-    double Median() { return Percentile(0.5); }
-};
 
 QString Micro(double ns) {
     return QString::number(ns / 1000.0, 'f', 1) + QStringLiteral(" us");
@@ -182,19 +173,6 @@ int MemoryMode(int n) {
     return 0;
 }
 
-// Runs this program in a child mode and returns the numbers it prints.
-QList<double> RunChild(const OdbcTestConfig& config, const QStringList& arguments) {
-    QProcess child;
-    child.setProcessEnvironment(config.Environment());
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    child.waitForFinished(-1);
-    QList<double> numbers;
-    for (const QByteArray& word : child.readAllStandardOutput().simplified().split(' '))
-        numbers.append(word.toDouble());
-    return numbers;
-}
-
 struct Start {
     double nanoseconds = 0;
     qint64 peakKiB = 0;
@@ -285,11 +263,11 @@ int AllFigures(int n) {
         minimalPeak = std::max(minimalPeak, b.peakKiB);
     }
     const double startRatio = programStarts.Median() / minimalStarts.Median();
-    out << QStringLiteral("startup  median %1 | minimal Qt window median %2 | ratio %3 "
-                          "(target <= 1.3: %4)")
+    out << QStringLiteral("startup  median %1 | a Qt window with one label median %2 | ratio %3 "
+                          "(target <= 1.1: %4)")
                .arg(Milli(programStarts.Median()), Milli(minimalStarts.Median()))
                .arg(startRatio, 0, 'f', 2)
-               .arg(Verdict(startRatio <= 1.3))
+               .arg(Verdict(startRatio <= 1.1))
         << Qt::endl;
 
     const QList<double> memory = RunChild(embedded, {"--memory", QString::number(n)});
@@ -298,7 +276,7 @@ int AllFigures(int n) {
     const bool peakMet = peak <= 1.2 * minimalPeak + 8 * 1024;
     out << QStringLiteral(
                "memory   peak after start %1, after 1,000 spins %2, after %3 spins %4 "
-               "(growth %5: %6) | minimal Qt window %7 | peak %8 <= 1.2 x %7 + 8 MiB: %9")
+               "(growth %5: %6) | a Qt window with one label %7 | peak %8 <= 1.2 x %7 + 8 MiB: %9")
                .arg(MiB(programPeak), MiB(qint64(memory[1])))
                .arg(n)
                .arg(MiB(qint64(memory[2])), MiB(growth), Verdict(growth < 1024), MiB(minimalPeak),
@@ -325,6 +303,10 @@ int main(int argc, char* argv[]) {
         return SpinMode(arguments[2].toInt(), arguments.value(3));
     if (arguments.size() >= 3 && arguments[1] == QLatin1String("--memory"))
         return MemoryMode(arguments[2].toInt());
+    if (arguments.size() >= 5 && arguments[1] == QLatin1String("--desks"))
+        return RunDesks(arguments[2].toInt(), arguments[3].toInt(), arguments[4].toInt());
+    if (arguments.value(1) == QLatin1String("desks"))
+        return DesksFigures(arguments.value(2).toInt());
     const int n = arguments.size() >= 2 ? arguments[1].toInt() : 100'000;
     return AllFigures(std::max(n, 2000));
 }

@@ -1,5 +1,5 @@
 #include "platform/RuntimeError.h"
-#include "support/ElementFile.h"
+#include "support/ElementCopies.h"
 #include "support/OdbcTestConfig.h"
 #include "support/QuizHarness.h"
 
@@ -35,17 +35,6 @@ class TestDataSources : public QObject {
         return numbers;
     }
 
-    // Runs SQL through psql as the cluster's superuser.
-    static void Psql(const QString& database, const QByteArray& sql) {
-        QProcess psql;
-        psql.setProcessChannelMode(QProcess::MergedChannels);
-        psql.start(QStringLiteral("psql"), {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-d", database});
-        psql.write(sql);
-        psql.closeWriteChannel();
-        if (!psql.waitForFinished(120'000) || psql.exitCode() != 0)
-            qFatal("psql failed: %s", psql.readAll().constData());
-    }
-
     // A data source on a copy of the element table in an SQLite file, changed by `changes`.
     QStringList Sqlite(const QStringList& changes) {
         const QString file = folder_.filePath(QStringLiteral("%1.db").arg(++sources_));
@@ -75,12 +64,7 @@ class TestDataSources : public QObject {
     QStringList Postgres(const QStringList& changes, QString database = {}) {
         if (database.isEmpty())
             database = QStringLiteral("elements%1").arg(++sources_);
-        QFile script(QStringLiteral(":/valtora/elements.sql"));
-        script.open(QIODevice::ReadOnly);
-        Psql(QStringLiteral("postgres"), "create database " + database.toUtf8());
-        Psql(database,
-             script.readAll() +
-                 (changes + QStringList{"grant select on elements to quiz;"}).join(";\n").toUtf8());
+        CreatePostgresElementDatabase(database, changes);
         return {QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER),
                 QStringLiteral("Servername = 127.0.0.1"),
                 "Port = " + qEnvironmentVariable("PGPORT"),
@@ -92,7 +76,7 @@ class TestDataSources : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(!qEnvironmentVariableIsEmpty("PGPORT"), "run this test under pg_virtualenv");
-        Psql(QStringLiteral("postgres"), "create role quiz login password 'quiz'");
+        RunPsql(QStringLiteral("postgres"), "create role quiz login password 'quiz'");
     }
 
     // A data source that cannot serve the quiz is an error that names it and every problem.
@@ -136,6 +120,10 @@ private slots:
             << QStringList{
                    "proper case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 26, 27.",
                    "blanks around them, which no answer can match, for atomic numbers 28, 29."};
+        QTest::newRow("PostgreSQL, no connection left")
+            << Postgres({"alter database crowded connection limit 0"}, QStringLiteral("crowded"))
+            << QStringList{
+                   "The server of ODBC data source \"Elements\" accepts no more connections"};
         QTest::newRow("PostgreSQL, number text")
             << Postgres({"alter table elements alter column AtomicNumber type text"})
             << QStringList{"Looking an element up by its number fails",

@@ -15,6 +15,17 @@ QString UniqueConnectionName() {
     return QStringLiteral("valtora-elements-%1").arg(counter++);
 }
 
+// Whether a driver's refusal to connect says that the server, or a pooler in front of it,
+// has no connection left: PostgreSQL's "too many clients" and "too many connections" (SQLSTATE
+// 53300), PgBouncer's "no more connections allowed".
+bool IsServerFull(const QString& reason) {
+    for (const char* words : {"too many clients", "too many connections", "no more connections"}) {
+        if (reason.contains(QLatin1String(words), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 // Seconds allowed for logging in and for each query, so that a lost or stuck server is
 // reported, not waited for.
 constexpr int kTimeoutSeconds = 10;
@@ -52,9 +63,18 @@ void ElementDatabase::OpenOdbc() {
                                                  "SQL_ATTR_LOGIN_TIMEOUT=%1;"
                                                  "SQL_ATTR_CONNECTION_TIMEOUT=%1")
                                       .arg(kTimeoutSeconds));
-    if (!connection_.open())
-        throw RuntimeError(QStringLiteral("%1 cannot be opened: %2")
-                               .arg(description_, connection_.lastError().text()));
+    if (!connection_.open()) {
+        const QString reason = connection_.lastError().text();
+        if (IsServerFull(reason)) {
+            throw RuntimeError(
+                QStringLiteral("The server of %1 accepts no more connections: all it allows are in "
+                               "use. Close Valtora on another desk, or ask whoever runs the server "
+                               "to allow more connections or to put a connection pooler in front "
+                               "of it.\n(%2)")
+                    .arg(description_, reason));
+        }
+        throw RuntimeError(QStringLiteral("%1 cannot be opened: %2").arg(description_, reason));
+    }
 }
 
 void ElementDatabase::OpenEmbedded() {

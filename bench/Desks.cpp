@@ -1,0 +1,300 @@
+#include "Desks.h"
+
+#include "Measure.h"
+#include "platform/RuntimeError.h"
+#include "support/ElementCopies.h"
+#include "support/QuizHarness.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <chrono>
+#include <cstdio>
+#include <latch>
+#include <optional>
+#include <random>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// The direct server allows this many connections; PgBouncer keeps at most kPoolSize.
+constexpr int kMaxConnections = 400;
+constexpr int kDirectDesks = 300;
+constexpr int kPooledDesks = 1000;
+constexpr int kPoolSize = 20;
+
+// A class logs in over this long.
+constexpr std::chrono::seconds kLogin{10};
+
+struct Desk {
+    bool started = false;
+    Clock::time_point startedAt;
+    int errors = 0;
+    std::vector<qint64> spins;
+    QString refusal;
+};
+
+// One desk: starts as the program does, connecting and checking the table, at its moment of the
+// class's login; waits until the whole class has started; then spins at its pace for `seconds`,
+// drawing numbers of its own. Connections close only when the whole class has stopped.
+void RunDesk(Desk& desk, int index, int desks, Clock::time_point begin, int seconds, int paceMs,
+             std::latch& classStarted, std::latch& classDone) {
+    std::mt19937 random(static_cast<unsigned>(index));
+    std::uniform_int_distribution<int> humanPace(2000, 5000);
+    std::uniform_real_distribution<float> draw(0.0f, 1.0f);
+    std::this_thread::sleep_until(begin + kLogin * index / desks);
+    std::optional<QuizHarness> quiz;
+    try {
+        quiz.emplace();
+        desk.started = true;
+    } catch (const RuntimeError& error) {
+        desk.refusal = error.message();
+    }
+    desk.startedAt = Clock::now();
+    classStarted.arrive_and_wait();
+    // The class leaves together too, once every desk has stopped spinning.
+    const auto leave = qScopeGuard([&classDone] { classDone.arrive_and_wait(); });
+    if (!quiz)
+        return;
+    quiz->Click(Option::opt1to103);
+    const Clock::time_point end = Clock::now() + std::chrono::seconds(seconds);
+    for (Clock::time_point last = Clock::now();;) {
+        const auto next = last + std::chrono::milliseconds(paceMs > 0 ? paceMs : humanPace(random));
+        if (next >= end)
+            break;
+        std::this_thread::sleep_until(next);
+        last = Clock::now();
+        quiz->runtime.randoms = {draw(random)};
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            quiz->quiz.draw.Spin();
+            desk.spins.push_back(timer.nsecsElapsed());
+        } catch (const RuntimeError&) {
+            ++desk.errors;
+        }
+    }
+}
+
+struct Figure {
+    int started = 0;
+    int refused = 0;
+    int errors = 0;
+    double median = 0;
+    double p99 = 0;
+    int peakConnections = 0;
+    double classStartedSeconds = 0;
+};
+
+// The server connections of the role "quiz" now, as the server counts them.
+int ServerConnections() {
+    QProcess psql;
+    psql.start(QStringLiteral("psql"),
+               {"-X", "-At", "-d", "postgres", "-c",
+                "select count(*) from pg_stat_activity where usename = 'quiz'"});
+    psql.waitForFinished(10'000);
+    return psql.readAllStandardOutput().trimmed().toInt();
+}
+
+// Runs the desks in a child process on `dataSource`, counting the server's connections every
+// two seconds meanwhile.
+Figure RunFigure(const QStringList& dataSource, int desks, int seconds, int paceMs) {
+    const OdbcTestConfig config(dataSource);
+    QProcess child;
+    child.setProcessEnvironment(config.Environment());
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        {"--desks", QString::number(desks), QString::number(seconds), QString::number(paceMs)});
+    Figure figure;
+    const QDeadlineTimer deadline(std::chrono::seconds(seconds + 300));
+    while (!child.waitForFinished(2000) && !deadline.hasExpired())
+        figure.peakConnections = std::max(figure.peakConnections, ServerConnections());
+    const QList<QByteArray> numbers = child.readAllStandardOutput().simplified().split(' ');
+    if (numbers.size() == 6) {
+        figure.started = numbers[0].toInt();
+        figure.refused = numbers[1].toInt();
+        figure.errors = numbers[2].toInt();
+        figure.median = numbers[3].toDouble();
+        figure.p99 = numbers[4].toDouble();
+        figure.classStartedSeconds = numbers[5].toDouble();
+    }
+    return figure;
+}
+
+// The data source a desk names, on the server or on the pooler in front of it. Through a pooler
+// that hands each transaction to any server connection, psqlODBC must not keep statements
+// prepared on the server: UseServerSidePrepare = 0.
+QStringList DataSource(int port, bool pooled) {
+    QStringList dataSource{QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER),
+                           QStringLiteral("Servername = 127.0.0.1"),
+                           QStringLiteral("Port = %1").arg(port),
+                           QStringLiteral("Database = elements"),
+                           QStringLiteral("Username = quiz"),
+                           QStringLiteral("Password = quiz")};
+    if (pooled)
+        dataSource.append(QStringLiteral("UseServerSidePrepare = 0"));
+    return dataSource;
+}
+
+QString Milli(double ns) {
+    return QString::number(ns / 1e6, 'f', 2) + QStringLiteral(" ms");
+}
+
+void Print(const QString& what, int desks, const Figure& figure, double oneDesk,
+           const QString& connections) {
+    const bool met = figure.started == desks && figure.errors == 0 && figure.p99 <= 5 * oneDesk;
+    QTextStream(stdout) << QStringLiteral("desks    %1: %2 desks, %3 started (all within %4 s), %5 "
+                                          "refused, %6 errors; spin median %7, p99 %8 (target: p99 "
+                                          "<= 5 x one desk's median %9, no errors: %10); server "
+                                          "connections at peak %11 (%12)")
+                               .arg(what)
+                               .arg(desks)
+                               .arg(figure.started)
+                               .arg(figure.classStartedSeconds, 0, 'f', 1)
+                               .arg(figure.refused)
+                               .arg(figure.errors)
+                               .arg(Milli(figure.median), Milli(figure.p99), Milli(oneDesk),
+                                    met ? QStringLiteral("met") : QStringLiteral("NOT MET"))
+                               .arg(figure.peakConnections)
+                               .arg(connections)
+                        << Qt::endl;
+}
+
+// A throwaway PgBouncer on a free loopback port in front of the server, pooling transactions
+// into at most kPoolSize server connections; stopped with the object.
+class Bouncer {
+public:
+    explicit Bouncer(int serverPort) {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        port_ = probe.serverPort();
+        probe.close();
+        // Run as root, PgBouncer runs as the user "postgres", who must read its files.
+        QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::ExeOther);
+        Write(QStringLiteral("userlist.txt"), "\"quiz\" \"quiz\"\n");
+        Write(QStringLiteral("pgbouncer.ini"),
+              QStringLiteral("[databases]\n"
+                             "elements = host=127.0.0.1 port=%1 dbname=elements\n"
+                             "[pgbouncer]\n"
+                             "listen_addr = 127.0.0.1\n"
+                             "listen_port = %2\n"
+                             "unix_socket_dir =\n"
+                             "auth_type = scram-sha-256\n"
+                             "auth_file = %3/userlist.txt\n"
+                             "pool_mode = transaction\n"
+                             "default_pool_size = %4\n"
+                             "max_client_conn = %5\n"
+                             "ignore_startup_parameters = extra_float_digits\n")
+                  .arg(serverPort)
+                  .arg(port_)
+                  .arg(folder_.path())
+                  .arg(kPoolSize)
+                  .arg(kPooledDesks + 100)
+                  .toUtf8());
+        QStringList arguments{folder_.filePath(QStringLiteral("pgbouncer.ini"))};
+        if (geteuid() == 0)
+            arguments = QStringList{"-u", "postgres"} + arguments;
+        process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        process_.start(QStringLiteral("pgbouncer"), arguments);
+        QTcpSocket socket;
+        const QDeadlineTimer deadline(30'000);
+        do {
+            socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port_));
+        } while (!socket.waitForConnected(200) && !deadline.hasExpired());
+    }
+    ~Bouncer() {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+    int Port() const { return port_; }
+
+private:
+    void Write(const QString& name, const QByteArray& text) {
+        QFile file(folder_.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    }
+
+    QTemporaryDir folder_;
+    QProcess process_;
+    int port_ = 0;
+};
+} // namespace
+
+int RunDesks(int desks, int seconds, int paceMs) {
+    std::vector<Desk> results(static_cast<size_t>(desks));
+    std::latch classStarted(desks);
+    std::latch classDone(desks);
+    const Clock::time_point begin = Clock::now();
+    std::vector<std::thread> threads;
+    for (int i = 0; i < desks; ++i) {
+        threads.emplace_back(RunDesk, std::ref(results[i]), i, desks, begin, seconds, paceMs,
+                             std::ref(classStarted), std::ref(classDone));
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+
+    Durations spins;
+    int started = 0;
+    int errors = 0;
+    Clock::time_point lastStarted = begin;
+    QString refusal;
+    for (const Desk& desk : results) {
+        started += desk.started;
+        errors += desk.errors;
+        lastStarted = std::max(lastStarted, desk.startedAt);
+        spins.nanoseconds.insert(spins.nanoseconds.end(), desk.spins.begin(), desk.spins.end());
+        if (refusal.isEmpty())
+            refusal = desk.refusal;
+    }
+    if (!refusal.isEmpty())
+        std::fprintf(stderr, "a desk was refused: %s\n", qPrintable(refusal));
+    QTextStream(stdout) << started << ' ' << desks - started << ' ' << errors << ' '
+                        << spins.Median() << ' ' << spins.Percentile(0.99) << ' '
+                        << std::chrono::duration<double>(lastStarted - begin).count() << Qt::endl;
+    return 0;
+}
+
+int DesksFigures(int seconds) {
+    if (seconds <= 0)
+        seconds = 60;
+    if (qEnvironmentVariableIsEmpty("VALTORA_DESKS_CLUSTER")) {
+        QProcess cluster;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VALTORA_DESKS_CLUSTER"), QStringLiteral("1"));
+        cluster.setProcessEnvironment(environment);
+        cluster.setProcessChannelMode(QProcess::ForwardedChannels);
+        cluster.start(QStringLiteral("pg_virtualenv"),
+                      {"-t", "-o", "listen_addresses=localhost", "-o",
+                       QStringLiteral("max_connections=%1").arg(kMaxConnections),
+                       QCoreApplication::applicationFilePath(), "desks", QString::number(seconds)});
+        cluster.waitForFinished(-1);
+        return cluster.exitCode();
+    }
+    RunPsql(QStringLiteral("postgres"), "create role quiz login password 'quiz'");
+    CreatePostgresElementDatabase(QStringLiteral("elements"));
+    const int serverPort = qEnvironmentVariableIntValue("PGPORT");
+
+    const Figure oneDesk = RunFigure(DataSource(serverPort, false), 1, 10, 20);
+    QTextStream(stdout) << "desks    one desk, a spin every 20 ms: median " << Milli(oneDesk.median)
+                        << ", p99 " << Milli(oneDesk.p99) << Qt::endl;
+    Print(QStringLiteral("direct"), kDirectDesks,
+          RunFigure(DataSource(serverPort, false), kDirectDesks, seconds, 0), oneDesk.median,
+          QStringLiteral("max_connections %1").arg(kMaxConnections));
+    const Bouncer bouncer(serverPort);
+    Print(QStringLiteral("PgBouncer"), kPooledDesks,
+          RunFigure(DataSource(bouncer.Port(), true), kPooledDesks, seconds, 0), oneDesk.median,
+          QStringLiteral("pool of %1, transaction pooling").arg(kPoolSize));
+    return 0;
+}

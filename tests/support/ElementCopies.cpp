@@ -1,0 +1,47 @@
+#include "ElementCopies.h"
+
+#include "data/SqlScript.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+
+void CreateSqliteElementFile(const QString& path, const QStringList& changes) {
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        file.setDatabaseName(path);
+        if (!file.open())
+            throw RuntimeError(file.lastError().text());
+        RunElementScript(file);
+        QSqlQuery query(file);
+        for (const QString& change : changes) {
+            if (!query.exec(change))
+                throw RuntimeError(change + QStringLiteral(": ") + query.lastError().text());
+        }
+    }
+    QSqlDatabase::removeDatabase(path);
+}
+
+void RunPsql(const QString& database, const QByteArray& sql) {
+    QProcess psql;
+    psql.setProcessChannelMode(QProcess::MergedChannels);
+    psql.start(QStringLiteral("psql"), {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-d", database});
+    psql.write(sql);
+    psql.closeWriteChannel();
+    if (!psql.waitForFinished(120'000) || psql.exitStatus() != QProcess::NormalExit ||
+        psql.exitCode() != 0)
+        throw RuntimeError(QStringLiteral("psql failed: ") +
+                           QString::fromLocal8Bit(psql.readAll()));
+}
+
+void CreatePostgresElementDatabase(const QString& database, const QStringList& changes) {
+    QFile script(QStringLiteral(":/valtora/elements.sql"));
+    script.open(QIODevice::ReadOnly);
+    RunPsql(QStringLiteral("postgres"), "create database " + database.toUtf8());
+    RunPsql(database,
+            script.readAll() + (changes + QStringList{"grant select on elements to quiz;"})
+                                   .join(QLatin1String(";\n"))
+                                   .toUtf8());
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+// Copies of the element table the program ships, in databases of their own, for the tests and
+// the benchmark. Each raises a RuntimeError that says what failed.
+
+// An SQLite database file holding the table, then changed by `changes`.
+void CreateSqliteElementFile(const QString& path, const QStringList& changes = {});
+
+// Runs SQL through psql as the superuser of the PostgreSQL cluster the environment names (as
+// pg_virtualenv sets PGHOST, PGPORT, PGUSER and PGPASSWORD).
+void RunPsql(const QString& database, const QByteArray& sql);
+
+// A PostgreSQL database holding the table, changed by `changes`, that the role "quiz" (which
+// must exist) may only read.
+void CreatePostgresElementDatabase(const QString& database, const QStringList& changes = {});
