@@ -8,29 +8,32 @@ namespace {
 const QString kBitmapFace = QStringLiteral("MS Sans Serif");
 const QString kOutlineFace = QStringLiteral("Tahoma");
 
-// Debian's fonts-wine ships both faces in a folder that fontconfig does not list, so they are
-// added here; where they are missing, the nearest narrow sans-serif face stands in.
-void RegisterWindowFaces() {
-    static std::once_flag registered;
-    std::call_once(registered, [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(VALTORA_WINE_FONTS "/ms_sans_serif.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(VALTORA_WINE_FONTS "/tahoma.ttf"));
-        for (const QString& face : {kBitmapFace, kOutlineFace}) {
-            QFont::insertSubstitutions(face, QStringList{QStringLiteral("Liberation Sans Narrow"),
-                                                         QStringLiteral("Nimbus Sans Narrow")});
-        }
-    });
+// Debian's fonts-wine ships both faces in a folder that fontconfig does not list, so the one in
+// use is added here, once; where it is missing, the nearest narrow sans-serif face stands in.
+void RegisterFace(const QString& face, const char* file) {
+    static std::mutex registering;
+    static QStringList registered;
+    const std::lock_guard lock(registering);
+    if (registered.contains(face))
+        return;
+    registered.append(face);
+    QFontDatabase::addApplicationFont(QStringLiteral(VALTORA_WINE_FONTS "/") + QLatin1String(file));
+    QFont::insertSubstitutions(face, QStringList{QStringLiteral("Liberation Sans Narrow"),
+                                                 QStringLiteral("Nimbus Sans Narrow")});
 }
 } // namespace
 
 QFont WindowFont(qreal pointSize, qreal devicePixelRatio) {
-    RegisterWindowFaces();
     const bool bitmap = devicePixelRatio == 1.0;
+    if (bitmap)
+        RegisterFace(kBitmapFace, "ms_sans_serif.ttf");
+    else
+        RegisterFace(kOutlineFace, "tahoma.ttf");
     QFont font(bitmap ? kBitmapFace : kOutlineFace);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
-    // Tahoma runs about 3% wider than MS Sans Serif at the same size; this keeps every caption
-    // within the control the layout gives it.
+    // Tahoma runs a little wider than MS Sans Serif at the same size: 5% tighter, every caption
+    // keeps within the control the layout gives it.
     if (!bitmap)
         font.setLetterSpacing(QFont::PercentageSpacing, 95);
     return font;
