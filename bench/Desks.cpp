@@ -133,12 +133,7 @@ Figure RunFigure(const QStringList& dataSource, int desks, int seconds, int pace
 // that hands each transaction to any server connection, psqlODBC must not keep statements
 // prepared on the server: UseServerSidePrepare = 0.
 QStringList DataSource(int port, bool pooled) {
-    QStringList dataSource{QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER),
-                           QStringLiteral("Servername = 127.0.0.1"),
-                           QStringLiteral("Port = %1").arg(port),
-                           QStringLiteral("Database = elements"),
-                           QStringLiteral("Username = quiz"),
-                           QStringLiteral("Password = quiz")};
+    QStringList dataSource = PostgresDataSource(QStringLiteral("elements"), port);
     if (pooled)
         dataSource.append(QStringLiteral("UseServerSidePrepare = 0"));
     return dataSource;

@@ -46,16 +46,14 @@ class TestDataSources : public QObject {
     // sqlite3 shell, which makes every column text.
     QStringList Spreadsheet() {
         const QString source = folder_.filePath(QStringLiteral("source.db"));
-        const QString csv = folder_.filePath(QStringLiteral("elements.csv"));
-        const QString file = folder_.filePath(QStringLiteral("spreadsheet.db"));
         CreateSqliteElementFile(source);
-        QProcess sqlite3;
-        sqlite3.setStandardOutputFile(csv);
-        sqlite3.start(QStringLiteral("sqlite3"),
-                      {"-header", "-csv", source,
-                       "select AtomicNumber, AtomicSymbol, ElementName, AtomicMass from elements"});
-        sqlite3.waitForFinished();
-        QProcess::execute(QStringLiteral("sqlite3"), {file, ".import --csv " + csv + " elements"});
+        const QString file = folder_.filePath(QStringLiteral("spreadsheet.db"));
+        QProcess::execute(QStringLiteral("sh"),
+                          {"-c",
+                           "sqlite3 -header -csv \"$0\" 'select AtomicNumber, AtomicSymbol, "
+                           "ElementName, AtomicMass from elements' > \"$1.csv\" && sqlite3 \"$1\" "
+                           "\".import --csv $1.csv elements\"",
+                           source, file});
         return {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file};
     }
 
@@ -65,12 +63,7 @@ class TestDataSources : public QObject {
         if (database.isEmpty())
             database = QStringLiteral("elements%1").arg(++sources_);
         CreatePostgresElementDatabase(database, changes);
-        return {QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER),
-                QStringLiteral("Servername = 127.0.0.1"),
-                "Port = " + qEnvironmentVariable("PGPORT"),
-                "Database = " + database,
-                QStringLiteral("Username = quiz"),
-                QStringLiteral("Password = quiz")};
+        return PostgresDataSource(database, qEnvironmentVariableIntValue("PGPORT"));
     }
 
 private slots:

@@ -6,18 +6,16 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QStyle>
 #include <QTest>
 
-// The window over the embedded table: captions, covers, the keyboard, and the routing of
-// events to the quiz.
+// The window over the embedded table: captions, covers, the keyboard, what assistive technology
+// reads, and the routing of events to the quiz.
 class TestFrmElements : public QObject {
     Q_OBJECT
 
@@ -35,8 +33,25 @@ class TestFrmElements : public QObject {
         return control;
     }
     QLineEdit* Edit(Box box) const { return Control<QLineEdit>(ControlName(box)); }
-    void Click(const QString& name) { QTest::mouseClick(Control(name), Qt::LeftButton); }
-    void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void SpinTo(int number) {
+        window_->runtime.randoms = {QuizHarness::RandomFor(number, 36)};
+        QTest::mouseClick(Control(QStringLiteral("cmdSpin")), Qt::LeftButton);
+    }
+
+    // Every text that the accessibility tree from `node` down tells.
+    static QString Told(QAccessibleInterface* node) {
+        QString told;
+        for (auto text : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
+            told += node->text(text) + u'\n';
+        if (QAccessibleTextInterface* text = node->textInterface())
+            told += text->text(0, text->characterCount()) + u'\n';
+        for (int i = 0; i < node->childCount(); ++i)
+            told += Told(node->child(i));
+        return told;
+    }
 
 private slots:
     // A fresh window for every case, as the program starts.
@@ -47,31 +62,34 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window_->form));
     }
 
-    // Every caption as it stands, and wide enough to be read whole in its control's font.
+    // Every caption as it stands, wide enough to be read whole in its control's font; a label
+    // names the box it stands beside for assistive technology.
     void captionsFitTheirControls_data() {
         QTest::addColumn<QString>("caption");
-        for (auto [name, caption] :
-             {std::pair{"cmdExit", "Exit"},
-              {"cmdCheck", "Check"},
-              {"cmdSpin", "Spin"},
-              {"Frame1", "Step 1"},
-              {"optSymbol", "Guess the Symbol"},
-              {"optName", "Guess the Name"},
-              {"Frame2", "Step 2"},
-              {"opt1to36", "Elements 1 to 36"},
-              {"opt1to38", "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80"},
-              {"opt1to95", "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95"},
-              {"opt1to103", "Elements 1 to 103"},
-              {"lblAtomicNumber", "Atomic Number"},
-              {"lblSymbol", "Symbol"},
-              {"lblElement", "Element Name"},
-              {"lblAtomicMass", "Atomic Mass"},
-              {"lblAnswer", "Answer"},
-              {"lblName", "Created by Orvashel"}})
-            QTest::newRow(name) << QString::fromLatin1(caption);
+        QTest::addColumn<QString>("box");
+        for (auto [name, caption, box] :
+             {std::tuple{"cmdExit", "Exit", ""},
+              {"cmdCheck", "Check", ""},
+              {"cmdSpin", "Spin", ""},
+              {"Frame1", "Step 1", ""},
+              {"optSymbol", "Guess the Symbol", ""},
+              {"optName", "Guess the Name", ""},
+              {"Frame2", "Step 2", ""},
+              {"opt1to36", "Elements 1 to 36", ""},
+              {"opt1to38", "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80", ""},
+              {"opt1to95", "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95", ""},
+              {"opt1to103", "Elements 1 to 103", ""},
+              {"lblAtomicNumber", "Atomic Number", "txtAtomicNumber"},
+              {"lblSymbol", "Symbol", "txtSymbol"},
+              {"lblElement", "Element Name", "txtElement"},
+              {"lblAtomicMass", "Atomic Mass", "txtAtomicMass"},
+              {"lblAnswer", "Answer", "txtAnswer"},
+              {"lblName", "Created by Orvashel", ""}})
+            QTest::newRow(name) << QString::fromLatin1(caption) << QString::fromLatin1(box);
     }
     void captionsFitTheirControls() {
         QFETCH(QString, caption);
+        QFETCH(QString, box);
         QWidget* control = Control(QString::fromLatin1(QTest::currentDataTag()));
         const bool frame = qobject_cast<QGroupBox*>(control);
         QCOMPARE(control->property(frame ? "title" : "text").toString(), caption);
@@ -83,43 +101,60 @@ private slots:
         QVERIFY2(
             needed <= control->width() && control->fontMetrics().height() <= control->height(),
             qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed).arg(control->width())));
+        if (!box.isEmpty())
+            QCOMPARE(QAccessible::queryAccessibleInterface(Control(box))->text(QAccessible::Name),
+                     caption);
     }
 
-    // The window starts with symbol and 1 to 36 selected, the symbol covered and the answer
-    // focused; option clicks move the cover; each cover hides its record box.
-    void optionsAndCovers() {
-        QCOMPARE(window_->form.windowTitle(), QStringLiteral("Elements"));
+    // The window reads as a window named "Elements". Alt with 1 to 6 chooses the options from the
+    // answer box, as their descriptions say; the cover moves, lies over its record box, and
+    // nothing tells the covered value, whichever the mode, while the other value reads.
+    void optionsByKeyAndCoversByEar() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&window_->form);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Elements"));
         QVERIFY(Control<QRadioButton>("optSymbol")->isChecked() &&
                 Control<QRadioButton>("opt1to36")->isChecked());
-        QCOMPARE(QApplication::focusWidget(), Edit(Box::txtAnswer));
-        for (auto [option, cover, covered] :
-             {std::tuple{"optName", Box::txtElement1, Box::txtElement},
-              std::tuple{"optSymbol", Box::txtSymbol1, Box::txtSymbol}}) {
-            Click(option);
-            QVERIFY(Edit(cover)->isVisible() && Edit(covered)->isReadOnly());
-            QCOMPARE(Edit(cover)->geometry(), Edit(covered)->geometry());
+        SpinTo(26);
+        const char* options[] = {"optSymbol", "optName",  "opt1to36",
+                                 "opt1to38",  "opt1to95", "opt1to103"};
+        for (int key : {2, 1, 3, 4, 5, 6}) {
+            Key(Qt::Key_0 + key, Qt::AltModifier);
+            QVERIFY(Control<QRadioButton>(options[key - 1])->isChecked());
+            QCOMPARE(QAccessible::queryAccessibleInterface(Control(options[key - 1]))
+                         ->text(QAccessible::Description),
+                     QStringLiteral("Shortcut: Alt+%1").arg(key));
+            const bool byName = key == 2;
+            const Box cover = byName ? Box::txtElement1 : Box::txtSymbol1;
+            const Box covered = byName ? Box::txtElement : Box::txtSymbol;
+            QVERIFY(Edit(cover)->isVisible() &&
+                    !Edit(byName ? Box::txtSymbol1 : Box::txtElement1)->isVisible());
             QCOMPARE(window_->form.childAt(Edit(covered)->geometry().center()), Edit(cover));
+            QCOMPARE(Edit(cover)->geometry(), Edit(covered)->geometry());
+            const QString told =
+                Told(window) + Told(QAccessible::queryAccessibleInterface(Edit(covered)));
+            QVERIFY2(!told.contains(byName ? "Iron" : "Fe") &&
+                         told.contains(byName ? "Fe" : "Iron"),
+                     qPrintable(told));
         }
-        QVERIFY(!Edit(Box::txtElement1)->isVisible());
-        // A long value shows from its start.
-        QSqlQuery(window_->database.Connection())
-            .exec(
-                QStringLiteral("update elements set ElementName = 'Iron%1' where AtomicNumber = 26")
-                    .arg(QString(99, u'x')));
-        window_->runtime.randoms = {QuizHarness::RandomFor(26, 36)};
-        Click(QStringLiteral("cmdSpin"));
-        QCOMPARE(Edit(Box::txtElement)->cursorPosition(), 0);
+        QCOMPARE(window_->runtime.reseeds, 1);
     }
 
     // Tab cycles answer, Check, Spin, Exit; Enter checks in the answer box and runs a focused
-    // button; a pasted megabyte is judged like any answer; Exit ends with status 0.
+    // button; a pasted megabyte is judged like any answer; a long value shows from its start;
+    // Exit ends with status 0.
     void theKeyboardDrivesTheQuiz() {
+        QCOMPARE(window_->form.windowTitle(), QStringLiteral("Elements"));
         for (const char* next : {"cmdCheck", "cmdSpin", "cmdExit", "txtAnswer"}) {
             Key(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), Control(next));
         }
-        window_->runtime.randoms = {QuizHarness::RandomFor(26, 36)};
-        Click(QStringLiteral("cmdSpin"));
+        QSqlQuery(window_->database.Connection())
+            .exec(
+                QStringLiteral("update elements set ElementName = 'Iron%1' where AtomicNumber = 26")
+                    .arg(QString(99, u'x')));
+        SpinTo(26);
+        QCOMPARE(Edit(Box::txtElement)->cursorPosition(), 0);
         QTest::keyClicks(Edit(Box::txtAnswer), QStringLiteral("Fe"));
         Key(Qt::Key_Return);
         Edit(Box::txtAnswer)->setText(QStringLiteral("fe").repeated(512 * 1024));
@@ -134,58 +169,6 @@ private slots:
         Control("cmdExit")->setFocus();
         Key(Qt::Key_Return);
         QCOMPARE(window_->runtime.exitStatus, 0);
-    }
-
-    // Every text the accessibility tree from `node` down tells.
-    static QString Told(QAccessibleInterface* node) {
-        QString told;
-        for (auto text : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
-            told += node->text(text) + u'\n';
-        if (QAccessibleTextInterface* text = node->textInterface())
-            told += text->text(0, text->characterCount()) + u'\n';
-        for (int i = 0; i < node->childCount(); ++i)
-            told += Told(node->child(i));
-        return told;
-    }
-
-    // Assistive technology reads the window as a window named "Elements" and each box by its
-    // label; Alt with 1 to 6 chooses the options, as their descriptions say; nothing tells the
-    // covered value, whichever the mode, while the uncovered one reads.
-    void assistiveTechnologyReadsAllButTheCoveredValue() {
-        const auto read = [](QObject* object) {
-            return QAccessible::queryAccessibleInterface(object);
-        };
-        QAccessibleInterface* window = read(&window_->form);
-        QCOMPARE(window->role(), QAccessible::Window);
-        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Elements"));
-        for (auto [box, name] : {std::pair{Box::txtAtomicNumber, "Atomic Number"},
-                                 {Box::txtSymbol, "Symbol"},
-                                 {Box::txtElement, "Element Name"},
-                                 {Box::txtAtomicMass, "Atomic Mass"},
-                                 {Box::txtAnswer, "Answer"}})
-            QCOMPARE(read(Edit(box))->text(QAccessible::Name), QString::fromLatin1(name));
-        window_->runtime.randoms = {QuizHarness::RandomFor(26, 36)};
-        Click(QStringLiteral("cmdSpin"));
-        for (auto [key, option] : {std::pair{2, "optName"},
-                                   {1, "optSymbol"},
-                                   {2, "optName"},
-                                   {3, "opt1to36"},
-                                   {4, "opt1to38"},
-                                   {5, "opt1to95"},
-                                   {6, "opt1to103"}}) {
-            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(Qt::Key_0 + key),
-                            Qt::AltModifier);
-            QVERIFY(Control<QRadioButton>(option)->isChecked());
-            QCOMPARE(read(Control(option))->text(QAccessible::Description),
-                     QStringLiteral("Shortcut: Alt+%1").arg(key));
-            const bool byName = Control<QRadioButton>("optName")->isChecked();
-            QVERIFY(Edit(byName ? Box::txtElement1 : Box::txtSymbol1)->isVisible());
-            const QString told =
-                Told(window) + Told(read(Edit(byName ? Box::txtElement : Box::txtSymbol)));
-            QVERIFY2(!told.contains(byName ? "Iron" : "Fe") &&
-                         told.contains(byName ? "Fe" : "Iron"),
-                     qPrintable(told));
-        }
     }
 
     // A caption drawn at display scale 2 is twice its width and height at scale 1, within 10%: a
@@ -222,7 +205,7 @@ private slots:
     void aFailingLookupIsReportedAndEndsTheProgram() {
         QSqlQuery(window_->database.Connection())
             .exec(QStringLiteral("alter table elements rename to gone"));
-        Click(QStringLiteral("cmdSpin"));
+        SpinTo(1);
         QCOMPARE(window_->runtime.errors.size(), 1);
         QCOMPARE(window_->runtime.exitStatus, kRuntimeErrorExitStatus);
     }

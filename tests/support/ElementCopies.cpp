@@ -45,3 +45,12 @@ void CreatePostgresElementDatabase(const QString& database, const QStringList& c
                                    .join(QLatin1String(";\n"))
                                    .toUtf8());
 }
+
+QStringList PostgresDataSource(const QString& database, int port) {
+    return {QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER),
+            QStringLiteral("Servername = 127.0.0.1"),
+            QStringLiteral("Port = %1").arg(port),
+            QStringLiteral("Database = ") + database,
+            QStringLiteral("Username = quiz"),
+            QStringLiteral("Password = quiz")};
+}

@@ -15,3 +15,7 @@ void RunPsql(const QString& database, const QByteArray& sql);
 // A PostgreSQL database holding the table, changed by `changes`, that the role "quiz" (which
 // must exist) may only read.
 void CreatePostgresElementDatabase(const QString& database, const QStringList& changes = {});
+
+// The odbc.ini lines of a data source on such a database, reached through psqlODBC on a
+// loopback port as the role "quiz".
+QStringList PostgresDataSource(const QString& database, int port);
