@@ -2,9 +2,10 @@
 // side with a baseline taken in the same run. Prints one line per figure.
 //
 //   valtora_bench [spins]      all figures; spins per timing run, 100000 unless given
+//   valtora_bench desks [s]    a whole school on one PostgreSQL server (Desks.h), s seconds
 //
 // The program's window runs on Qt's offscreen platform. Modes for its own child processes:
-// --spin N (time N spins on the data source the environment names), --memory N.
+// --spin N (time N spins on the data source the environment names), --memory N, --desks.
 #include "Desks.h"
 #include "Measure.h"
 #include "data/ElementDatabase.h"

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -32,6 +33,14 @@ template <typename Widget> Widget* Named(Widget* widget, const QString& name) {
 } // namespace
 
 namespace {
+// Each cover box and the record box it lies over.
+struct Covering {
+    Box cover;
+    Box record;
+};
+constexpr std::array kCoverings{Covering{Box::txtSymbol1, Box::txtSymbol},
+                                Covering{Box::txtElement1, Box::txtElement}};
+
 // Assistive technology sees the window as a window, named by its title, not as a plain pane.
 QAccessibleInterface* WindowInterface(const QString& className, QObject* object) {
     if (className == QLatin1String("frmElements"))
@@ -203,17 +212,10 @@ void frmElements::SetSelected(Option option, bool selected) {
     OptionControl(option)->setChecked(selected);
 }
 
-std::optional<Box> frmElements::CoverOf(Box box) {
-    if (box == Box::txtSymbol)
-        return Box::txtSymbol1;
-    if (box == Box::txtElement)
-        return Box::txtElement1;
-    return std::nullopt;
-}
-
 bool frmElements::IsCovered(Box box) const {
-    const std::optional<Box> cover = CoverOf(box);
-    return cover && !BoxControl(*cover)->isHidden();
+    return std::any_of(kCoverings.begin(), kCoverings.end(), [&](const Covering& covering) {
+        return covering.record == box && !BoxControl(covering.cover)->isHidden();
+    });
 }
 
 QString frmElements::GetText(Box box) const {
@@ -234,17 +236,18 @@ void frmElements::SetText(Box box, const QString& text) {
 }
 
 void frmElements::SetVisible(Box box, bool visible) {
-    if (box != Box::txtSymbol1 && box != Box::txtElement1) {
+    const auto covering = std::find_if(kCoverings.begin(), kCoverings.end(),
+                                       [box](const Covering& each) { return each.cover == box; });
+    if (covering == kCoverings.end()) {
         BoxControl(box)->setVisible(visible);
         return;
     }
     // Showing a cover moves the value of the record box under it aside, hiding it moves the value
     // back: nothing that box shows or tells assistive technology gives the answer away.
-    const Box record = box == Box::txtSymbol1 ? Box::txtSymbol : Box::txtElement;
-    const QString value = GetText(record);
-    BoxControl(record)->clear();
+    const QString value = GetText(covering->record);
+    BoxControl(covering->record)->clear();
     BoxControl(box)->setVisible(visible);
-    SetText(record, value);
+    SetText(covering->record, value);
 }
 
 void frmElements::SetFocus(Box box) {

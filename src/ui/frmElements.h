@@ -4,7 +4,6 @@
 
 #include <QWidget>
 #include <functional>
-#include <optional>
 
 class ElementDatabase;
 class QLineEdit;
@@ -35,8 +34,7 @@ private:
     // Runs one event's operation; a run-time error is reported and ends the program.
     void Dispatch(const std::function<void()>& operation);
 
-    // The cover over a record box, for the two that have one.
-    static std::optional<Box> CoverOf(Box box);
+    // Whether the cover over a record box is shown.
     bool IsCovered(Box box) const;
     QRadioButton* OptionControl(Option option) const;
     QLineEdit* BoxControl(Box box) const;
