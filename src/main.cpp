@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
     // The application name doubles as the display name that titles the message boxes.
     QApplication::setApplicationName(QStringLiteral("Valtora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Names the desktop entry, so that a Wayland compositor matches the window to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
 
     QtRuntimeServices runtime;
