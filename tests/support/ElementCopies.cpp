@@ -47,10 +47,9 @@ void CreatePostgresElementDatabase(const QString& database, const QStringList& c
 }
 
 QStringList PostgresDataSource(const QString& database, int port) {
-    return {QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER),
-            QStringLiteral("Servername = 127.0.0.1"),
-            QStringLiteral("Port = %1").arg(port),
-            QStringLiteral("Database = ") + database,
-            QStringLiteral("Username = quiz"),
-            QStringLiteral("Password = quiz")};
+    return QStringLiteral("Driver = " VALTORA_POSTGRES_ODBC_DRIVER "\nServername = 127.0.0.1\n"
+                          "Port = %1\nDatabase = %2\nUsername = quiz\nPassword = quiz")
+        .arg(port)
+        .arg(database)
+        .split(u'\n');
 }
