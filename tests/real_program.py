@@ -4,14 +4,20 @@
 # accessibility tree as a screen reader would: the quiz window appears and Exit ends the program
 # with 0; a broken data source shows its error box, and OK ends the program with 1. Under Wayland
 # the window carries the desktop entry's id. Runs inside a D-Bus session of its own.
-import atexit, os, subprocess, sys, tempfile, time
+import atexit, os, shutil, subprocess, sys, tempfile, time
 import pyatspi
 
 program, app_id = sys.argv[1:3]
 home = tempfile.mkdtemp()
-os.chmod(home, 0o700)
 servers = []
-atexit.register(lambda: [server.kill() for server in servers])
+
+
+@atexit.register
+def stop_servers():
+    for server in servers:
+        server.kill()
+        server.wait()
+    shutil.rmtree(home, ignore_errors=True)
 
 
 def wait_for(what, find, seconds=120):
