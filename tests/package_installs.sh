@@ -1,0 +1,50 @@
+#!/bin/sh
+# package_installs.sh DEB SOURCE: as root, makes a fresh, minimal Debian 12 root and, in it,
+# 1. installs DEB with apt-get, as a school's computer would, and checks that the program and its
+#    desktop entry are there, that its libraries all resolve, and that it shows its window;
+# 2. runs SOURCE's scripts/play, which installs what playing needs and nothing more, builds and
+#    starts the quiz, and checks that its window shows.
+# Windows are shown on a headless Weston outside the root, and seen by the title the program
+# gives its window through the Wayland protocol.
+set -eu
+deb=$(realpath "$1")
+source=$(realpath "$2")
+root=$(mktemp -d)
+weston=
+trap '[ -z "$weston" ] || kill $weston; umount "$root/proc" 2>/dev/null; rm -rf "$root"' EXIT
+
+debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+mount -t proc proc "$root/proc"
+mkdir -m 700 "$root/run/wayland"
+XDG_RUNTIME_DIR=$root/run/wayland weston --backend=headless-backend.so --idle-time=0 \
+    --socket=wayland-valtora 2>/dev/null &
+weston=$!
+in_root() {
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+        DEBIAN_FRONTEND=noninteractive "$@"
+}
+
+# Runs `command` in the root and waits, 30 minutes at most, for the quiz window it shows.
+shows_window() {
+    in_root XDG_RUNTIME_DIR=/run/wayland WAYLAND_DISPLAY=wayland-valtora QT_QPA_PLATFORM=wayland \
+        WAYLAND_DEBUG=1 "$1" \
+        2>"$root/printed" &
+    for _ in $(seq 9000); do
+        if grep -q 'set_title("Elements")' "$root/printed" || ! kill -0 $! 2>/dev/null; then break; fi
+        sleep 0.2
+    done
+    kill $! 2>/dev/null || true
+    grep -q 'set_title("Elements")' "$root/printed" || { tail "$root/printed"; echo "$1: no window" >&2; exit 1; }
+}
+
+cp "$deb" "$root/tmp/"
+in_root apt-get install -y -q "/tmp/$(basename "$deb")"
+test -x "$root/usr/bin/valtora"
+test -f "$root/usr/share/applications/org.valtora.Valtora.desktop"
+! in_root ldd /usr/bin/valtora | grep 'not found'
+shows_window valtora
+
+mkdir "$root/valtora"
+tar -C "$source" --exclude='./build*' --exclude=./.git -c . | tar -C "$root/valtora" -x
+shows_window /valtora/scripts/play
+echo "the package installs and the play-only build builds in a minimal Debian 12"
