@@ -92,10 +92,7 @@ private slots:
             << all << QStringList{allShown};
         const auto [first103, first103Shown] = Embedded(103);
         QTest::newRow("PostgreSQL") << Postgres({}) << first103 << QStringList{first103Shown};
-        for (auto [number, mass] : {std::pair{"bigint", "numeric"},
-                                    {"numeric", "numeric(8,3)"},
-                                    {"integer", "real"},
-                                    {"integer", "double precision"}}) {
+        for (auto [number, mass] : {std::pair{"bigint", "numeric(8,3)"}, {"numeric", "real"}}) {
             QTest::addRow("PostgreSQL, number %s, mass %s", number, mass)
                 << Postgres(
                        {QStringLiteral("alter table elements alter column AtomicNumber type "
@@ -117,9 +114,6 @@ private slots:
             "database file missing",
             {"Driver = " VALTORA_SQLITE_ODBC_DRIVER, "Database = " + folder_.filePath("none.db")},
             {"cannot be opened"});
-        broken("server not running",
-               {"Driver = " VALTORA_POSTGRES_ODBC_DRIVER, "Servername = 127.0.0.1", "Port = 1"},
-               {"cannot be opened"});
         broken("table missing", Sqlite({"drop table elements"}), {"has no table elements"});
         broken("column missing", Sqlite({"alter table elements drop column AtomicMass"}),
                {"Missing columns: AtomicMass."});
@@ -147,10 +141,6 @@ private slots:
         broken("PostgreSQL, no connection left",
                Postgres({"alter database crowded connection limit 0"}, QStringLiteral("crowded")),
                {"The server of ODBC data source \"Elements\" accepts no more connections"});
-        broken("PostgreSQL, number text",
-               Postgres({"alter table elements alter column AtomicNumber type text"}),
-               {"Looking an element up by its number fails",
-                "operator does not exist: text = integer"});
         QTest::newRow("PostgreSQL, server lost")
             << Postgres({}) << QStringList{"26", "stop", "27"}
             << QStringList{"26\tFe\tIron\t55.845\nerror: The query \"select * from elements where "

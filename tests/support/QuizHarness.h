@@ -13,17 +13,15 @@ struct QuizHarness {
     // The r that draws `number` from 1..bound: the middle of its interval.
     static float RandomFor(int number, int bound) { return (number - 0.5f) / bound; }
 
-    // What a click on an option does: the window selects it, then runs its handler.
+    // What a click on an option does: the window selects it, then runs its handler. Options
+    // stand in the order of the modes, then of the ranges.
     void Click(Option option) {
         controls.SetSelected(option, true);
-        for (QuizMode mode : kQuizModes) {
-            if (OptionOf(mode) == option)
-                quiz.state.OnModeClicked(mode);
-        }
-        for (DrawRange range : kDrawRanges) {
-            if (OptionOf(range) == option)
-                quiz.state.OnRangeClicked(range);
-        }
+        const int i = static_cast<int>(option);
+        if (i < static_cast<int>(kQuizModes.size()))
+            quiz.state.OnModeClicked(kQuizModes[i]);
+        else
+            quiz.state.OnRangeClicked(kDrawRanges[i - kQuizModes.size()]);
     }
 
     // Shows element `number` as a spin from "Elements 1 to 103" does.
