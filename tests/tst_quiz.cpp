@@ -83,8 +83,6 @@ private slots:
         // follow Unicode, final sigma included.
         row(Option::optName, "jean-luc a\tb\nc\rd", "Jean-luc A\tB\nC\rD", false);
         row(Option::optName, "ΣΊΔΗΡΟΣ ΑΣ\u0301 Σ", "Σίδηρος Ας\u0301 Σ", false);
-        row(Option::optName, "Iİ \u01C6a \U00010428\U00010400",
-            "Ii\u0307 \u01C5a \U00010400\U00010428", false);
     }
     void answersAreJudged() {
         QFETCH(Option, mode);

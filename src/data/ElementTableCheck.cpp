@@ -32,7 +32,7 @@ QString ListNumbers(const QList<int>& numbers) {
 }
 
 bool HasTable(const QSqlDatabase& connection) {
-    const QStringList tables = connection.tables();
+    const QStringList tables = connection.tables(QSql::AllTables);
     return std::any_of(tables.cbegin(), tables.cend(), [](const QString& table) {
         return table.compare(ElementTable::kName, Qt::CaseInsensitive) == 0;
     });
