@@ -16,18 +16,15 @@ servers = []
 def stop_servers():
     for server in servers:
         server.kill()
-        server.wait()
     shutil.rmtree(home, ignore_errors=True)
 
 
-def wait_for(what, find, seconds=120):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
+def wait_for(what, find):
+    for _ in range(1200):
+        if found := find():
             return found
         time.sleep(0.1)
-    sys.exit(f"{what}: not within {seconds} s")
+    sys.exit(f"{what}: not within 120 s")
 
 
 def accessible(pid, role, name):
@@ -37,29 +34,25 @@ def accessible(pid, role, name):
             return pyatspi.findDescendant(app, lambda a: a.getRoleName() == role and a.name == name)
 
 
-def run(environment, data_source, window, button, status):
-    odbc = tempfile.mkdtemp(dir=home)
-    open(f"{odbc}/odbcinst.ini", "w").close()
-    with open(f"{odbc}/odbc.ini", "w") as ini:
+def run(environment, data_source, window, title, button, status):
+    with open(f"{home}/odbc.ini", "w") as ini:
         ini.write(data_source)
-    log = open(f"{odbc}/log", "w+")
-    quiz = subprocess.Popen([program], stderr=log, env=dict(
-        os.environ, **environment, ODBCSYSINI=odbc, ODBCINI=f"{odbc}/odbc.ini",
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-    wait_for(f"{window} {button}", lambda: accessible(quiz.pid, "push button", button)
-             and accessible(quiz.pid, window, "Elements" if window == "frame" else "Valtora"))
-    accessible(quiz.pid, "push button", button).queryAction().doAction(0)
+    log = open(f"{home}/printed", "w+")
+    quiz = subprocess.Popen([program], stderr=log, env=dict(os.environ, **environment))
+    wait_for(title, lambda: accessible(quiz.pid, window, title))
+    wait_for(button, lambda: accessible(quiz.pid, "push button", button)).queryAction().doAction(0)
     quiz.wait(120)
-    log.seek(0)
-    printed = log.read()
+    printed = open(log.name).read()
     assert quiz.returncode == status, f"exit status {quiz.returncode}, not {status}:\n{printed}"
     return printed
 
 
-os.environ.update(XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-valtora")
+open(f"{home}/odbcinst.ini", "w").close()
+os.environ.update(XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-valtora",
+                  ODBCSYSINI=home, ODBCINI=f"{home}/odbc.ini", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 servers.append(subprocess.Popen(["weston", "--backend=headless-backend.so", "--idle-time=0",
                                  "--socket=wayland-valtora"], stderr=subprocess.DEVNULL))
 wait_for("Weston", lambda: os.path.exists(f"{home}/wayland-valtora"))
-log = run({"WAYLAND_DEBUG": "1"}, "", "frame", "Exit", 0)
+log = run({"WAYLAND_DEBUG": "1"}, "", "frame", "Elements", "Exit", 0)
 assert f'set_app_id("{app_id}")' in log, "the window carries no app id " + app_id
-run({}, "[Elements]\nDriver = /nonexistent/libvaltora-missing.so\n", "alert", "OK", 1)
+run({}, "[Elements]\nDriver = /nonexistent/libvaltora-missing.so\n", "alert", "Valtora", "OK", 1)
