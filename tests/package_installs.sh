@@ -11,7 +11,7 @@ deb=$(realpath "$1")
 source=$(realpath "$2")
 root=$(mktemp -d)
 weston=
-trap '[ -z "$weston" ] || kill $weston; umount "$root/proc" 2>/dev/null; rm -rf "$root"' EXIT
+trap '[ -z "$weston" ] || kill $weston; umount "$root/proc" 2>/dev/null; rm -rf --one-file-system "$root"' EXIT
 
 debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
 mount -t proc proc "$root/proc"
