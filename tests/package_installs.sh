@@ -7,8 +7,6 @@
 # Windows are shown on a headless Weston outside the root, and seen by the title the program
 # gives its window through the Wayland protocol.
 set -eu
-deb=$(realpath "$1")
-source=$(realpath "$2")
 root=$(mktemp -d)
 weston=
 trap '[ -z "$weston" ] || kill $weston; umount "$root/proc" 2>/dev/null; rm -rf --one-file-system "$root"' EXIT
@@ -33,15 +31,16 @@ shows_window() {
         sleep 0.2
     done
     kill $!
+    wait $! || true
 }
 
-cp "$deb" "$root/tmp/"
-in_root apt-get install -y -q "/tmp/$(basename "$deb")"
+cp "$1" "$root/tmp/"
+in_root apt-get install -y -q "/tmp/$(basename "$1")"
 test -x "$root/usr/bin/valtora"
 test -f "$root/usr/share/applications/org.valtora.Valtora.desktop"
 if in_root ldd /usr/bin/valtora | grep 'not found'; then exit 1; fi
 shows_window valtora
 
 mkdir "$root/valtora"
-tar -C "$source" --exclude='./build*' --exclude=./.git -c . | tar -C "$root/valtora" -x
+tar -C "$2" --exclude='./build*' --exclude=./.git -c . | tar -C "$root/valtora" -x
 shows_window /valtora/scripts/play

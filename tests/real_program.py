@@ -9,13 +9,13 @@ import pyatspi
 
 program, app_id = sys.argv[1:3]
 home = tempfile.mkdtemp()
-servers = []
+children = []
 
 
 @atexit.register
-def stop_servers():
-    for server in servers:
-        server.kill()
+def stop_children():
+    for child in children:
+        child.kill()
     shutil.rmtree(home, ignore_errors=True)
 
 
@@ -37,12 +37,13 @@ def accessible(pid, role, name):
 def run(environment, data_source, window, title, button, status):
     with open(f"{home}/odbc.ini", "w") as ini:
         ini.write(data_source)
-    log = open(f"{home}/printed", "w+")
-    quiz = subprocess.Popen([program], stderr=log, env=dict(os.environ, **environment))
+    quiz = subprocess.Popen([program], stderr=open(f"{home}/printed", "w"),
+                            env=dict(os.environ, **environment))
+    children.append(quiz)
     wait_for(title, lambda: accessible(quiz.pid, window, title))
     wait_for(button, lambda: accessible(quiz.pid, "push button", button)).queryAction().doAction(0)
     quiz.wait(120)
-    printed = open(log.name).read()
+    printed = open(f"{home}/printed").read()
     assert quiz.returncode == status, f"exit status {quiz.returncode}, not {status}:\n{printed}"
     return printed
 
@@ -50,7 +51,7 @@ def run(environment, data_source, window, title, button, status):
 open(f"{home}/odbcinst.ini", "w").close()
 os.environ.update(XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-valtora",
                   ODBCSYSINI=home, ODBCINI=f"{home}/odbc.ini", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-servers.append(subprocess.Popen(["weston", "--backend=headless-backend.so", "--idle-time=0",
+children.append(subprocess.Popen(["weston", "--backend=headless-backend.so", "--idle-time=0",
                                  "--socket=wayland-valtora"], stderr=subprocess.DEVNULL))
 wait_for("Weston", lambda: os.path.exists(f"{home}/wayland-valtora"))
 log = run({"WAYLAND_DEBUG": "1"}, "", "frame", "Elements", "Exit", 0)
