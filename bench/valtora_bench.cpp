@@ -13,6 +13,7 @@
 #include "quiz/QuizState.h"
 #include "support/ElementCopies.h"
 #include "support/OdbcTestConfig.h"
+#include "support/QuizHarness.h"
 #include "support/ScriptedRuntime.h"
 #include "ui/frmElements.h"
 
@@ -67,7 +68,6 @@ public:
         form_.show();
         QCoreApplication::processEvents();
     }
-    ElementDatabase& Database() { return database_; }
     QPushButton* Button(const char* name) { return form_.findChild<QPushButton*>(name); }
     QString Text(Box box) { return form_.GetText(box); }
     void SetAnswer(const QString& text) {
@@ -92,7 +92,7 @@ public:
     }
 
 private:
-    ElementDatabase database_;
+    OpenedDatabase database_;
     ScriptedRuntime runtime_;
     frmElements form_{database_, runtime_};
 };
@@ -129,7 +129,9 @@ int SpinMode(int n, const QString& sqliteFile) {
     Window window;
     sqlite3* db = nullptr;
     if (sqliteFile.isEmpty()) {
-        const QVariant handle = window.Database().Connection().driver()->handle();
+        // The embedded table is the one connection the program registers.
+        const QVariant handle =
+            QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst()).driver()->handle();
         db = *static_cast<sqlite3* const*>(handle.constData());
     } else {
         sqlite3_open_v2(QFile::encodeName(sqliteFile).constData(), &db, SQLITE_OPEN_READONLY,

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <optional>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,11 +16,11 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
 
     QtRuntimeServices runtime;
-    std::optional<ElementDatabase> database;
-    if (!RunReportingErrors(runtime, [&] { database.emplace(); }))
+    ElementDatabase database;
+    if (!RunReportingErrors(runtime, [&] { database.Open(); }))
         return kRuntimeErrorExitStatus;
 
-    frmElements window(*database, runtime);
+    frmElements window(database, runtime);
     runtime.SetDialogParent(&window);
     window.show();
     return QApplication::exec();

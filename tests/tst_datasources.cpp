@@ -1,31 +1,66 @@
+#include "data/SqlScript.h"
+#include "platform/ErrorReporting.h"
 #include "platform/RuntimeError.h"
+#include "support/Bouncer.h"
 #include "support/ElementCopies.h"
 #include "support/OdbcTestConfig.h"
 #include "support/QuizHarness.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTest>
 #include <QTextStream>
+#include <csignal>
+#include <iostream>
+
+// What breaks a data source while the quiz runs: applied once the quiz shows its first element,
+// or before it starts when it shows none.
+using Fault = std::function<void()>;
+Q_DECLARE_METATYPE(Fault)
 
 // Data sources behind ODBC, whole and broken, opened as the program opens them. PostgreSQL is
 // the throwaway cluster of pg_virtualenv, which runs this test.
 class TestDataSources : public QObject {
     Q_OBJECT
 
+    // However a data source fails, the quiz says so and ends well within this: the limits of 10 s
+    // to log in and 10 s a query, with room for a slow, loaded machine.
+    static constexpr int kDeadlineMs = 45'000;
+
     QTemporaryDir folder_;
     int sources_ = 0;
+    // What a fault holds until its row ends: a program locking a file, paused server processes.
+    std::unique_ptr<QProcess> locker_;
+    QList<qint64> paused_;
+    std::unique_ptr<Bouncer> bouncer_;
 
-    // What the quiz shows of `numbers` on the data source, as this program started with
-    // "--show" prints it in a process of its own: the driver manager reads its configuration
-    // once per process.
-    static QString Show(const QStringList& dataSource, const QStringList& numbers) {
+    // Runs this program with "--show" and `steps` on the data source, in a process of its own
+    // (the driver manager reads its configuration once per process), applying `fault` at the
+    // step "wait". Returns what it printed, its exit status and how long it took after the fault.
+    static std::tuple<QString, int, qint64> Show(const QStringList& dataSource,
+                                                 const QStringList& steps, const Fault& fault) {
         const OdbcTestConfig config(dataSource);
         QProcess show;
         show.setProcessEnvironment(config.Environment());
-        show.start(QCoreApplication::applicationFilePath(), QStringList{"--show"} + numbers);
-        show.waitForFinished(120'000);
-        return QString::fromUtf8(show.readAllStandardOutput());
+        if (fault && !steps.contains(QStringLiteral("wait")))
+            fault();
+        QElapsedTimer sinceFault;
+        sinceFault.start();
+        show.start(QCoreApplication::applicationFilePath(), QStringList{"--show"} + steps);
+        QByteArray printed;
+        while (steps.contains(QStringLiteral("wait")) && !printed.contains("waiting\n") &&
+               show.waitForReadyRead(kDeadlineMs))
+            printed += show.readAllStandardOutput();
+        if (printed.contains("waiting\n")) {
+            fault();
+            sinceFault.restart();
+            show.write("\n");
+        }
+        show.waitForFinished(2 * kDeadlineMs);
+        printed += show.readAllStandardOutput();
+        return {QString::fromUtf8(printed), show.exitCode(), sinceFault.elapsed()};
     }
 
     // Every atomic number in the embedded table, and what it shows of them.
@@ -33,120 +68,225 @@ class TestDataSources : public QObject {
         QStringList numbers;
         for (int n = 1; n <= 118; ++n)
             numbers.append(QString::number(n));
-        return {numbers, Show({}, numbers)};
+        return {numbers, std::get<0>(Show({}, numbers, {}))};
     }
 
-    // A data source on a copy of the element table in an SQLite file, changed by `changes`.
-    QStringList Sqlite(const QStringList& changes) {
+    // The SQL of a file in tests/data.
+    static QString Fixture(const char* name) {
+        QFile file(QStringLiteral(VALTORA_TEST_DATA "/%1.sql").arg(QLatin1String(name)));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // A loopback port where nothing listens.
+    static int DeadPort() {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return probe.serverPort();
+    }
+
+    // A copy of the element table in an SQLite file, changed by `changes`.
+    QString SqliteFile(const QStringList& changes) {
         const QString file = folder_.filePath(QStringLiteral("%1.db").arg(++sources_));
         CreateSqliteElementFile(file, changes);
+        return file;
+    }
+    static QStringList SqliteSource(const QString& file) {
         return {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file};
     }
+    QStringList Sqlite(const QStringList& changes) { return SqliteSource(SqliteFile(changes)); }
 
-    // A data source on a copy of the element table in a PostgreSQL database, changed by
-    // `changes`, that the role "quiz" may only read.
-    QStringList Postgres(const QStringList& changes) {
+    // A copy of the element table in a new PostgreSQL database, changed by `changes`, that the
+    // role "quiz" may only read.
+    QString PostgresDatabase(const QStringList& changes) {
         const QString database = QStringLiteral("elements%1").arg(++sources_);
         CreatePostgresElementDatabase(database, changes);
-        return PostgresDataSource(database, qEnvironmentVariableIntValue("PGPORT"));
+        return database;
+    }
+    QStringList Postgres(const QStringList& changes) {
+        return PostgresDataSource(PostgresDatabase(changes),
+                                  qEnvironmentVariableIntValue("PGPORT"));
+    }
+
+    // Runs `sql` as the superuser on the server processes that serve "quiz" on `database`.
+    static void OnBackends(const QString& database, const char* sql) {
+        RunPsql(QStringLiteral("postgres"),
+                QStringLiteral("select %1 from pg_stat_activity where datname = '%2'")
+                    .arg(QLatin1String(sql), database)
+                    .toUtf8());
     }
 
 private slots:
     void initTestCase() {
-        RunPsql(QStringLiteral("postgres"), "create role quiz login password 'quiz'");
+        // The README's quiz role: it may only read, and the server holds it to that.
+        RunPsql(QStringLiteral("postgres"),
+                "create role quiz login password 'quiz';"
+                "alter role quiz set default_transaction_read_only = on");
     }
 
-    // What the quiz shows of the numbers on each data source: the embedded table's records,
-    // masses of every type as plain decimals, or an error that names the data source and every
-    // problem. The last row stops the server, so this test runs last.
+    void cleanup() {
+        locker_.reset();
+        for (qint64 pid : std::exchange(paused_, {}))
+            ::kill(static_cast<pid_t>(pid), SIGCONT);
+    }
+
+    // What the quiz shows of the numbers on each data source, and how it ends: the embedded
+    // table's records, masses of every type as plain decimals, or, within the deadline whatever
+    // the fault, a message that says in plain words what is wrong and what to do.
     void aDataSourceShowsTheElementsOrItsProblems_data() {
         QTest::addColumn<QStringList>("dataSource");
-        QTest::addColumn<QStringList>("numbers");
-        // What is shown starts with the first, and holds the others.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Fault>("fault");
+        // What is printed starts with the first, and holds the others.
         QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("status");
         const auto [all, allShown] = Embedded();
-        QTest::newRow("SQLite") << Sqlite({}) << all << QStringList{allShown};
-        // As a spreadsheet saved as CSV and imported with the sqlite3 shell leaves it.
-        QTest::newRow("SQLite, every column text")
-            << Sqlite({"create table t (AtomicNumber text, AtomicSymbol text, ElementName text, "
-                       "AtomicMass text)",
-                       "insert into t select * from elements", "drop table elements",
-                       "alter table t rename to elements"})
-            << all << QStringList{allShown};
-        QTest::newRow("PostgreSQL") << Postgres({}) << all << QStringList{allShown};
+        const auto plays = [&](const char* name, const QStringList& dataSource) {
+            QTest::newRow(name) << dataSource << all << Fault() << QStringList{allShown} << 0;
+        };
+        const auto fails = [](const char* name, const QStringList& dataSource,
+                              const QStringList& steps, const Fault& fault,
+                              const QStringList& message) {
+            QTest::newRow(name) << dataSource << steps << fault << message << 1;
+        };
+        const auto failsAtStart = [&](const char* name, const QStringList& dataSource,
+                                      const QStringList& message) {
+            fails(name, dataSource, {"26"}, {},
+                  QStringList{"error: " + message.first()} + message.mid(1));
+        };
+        const QStringList midQuiz{"26", "wait", "27"};
+        const QString firstShown = QStringLiteral("26\tFe\tIron\t55.845\nwaiting\nerror: ");
+
+        // Whole tables, numbers beyond 103 of any size among them.
+        plays("SQLite", Sqlite({"insert into elements values (9999999999, 'Xx', 'Big', '1')",
+                                "insert into elements values (4294967322, 'Yy', 'Wrap', '1')"}));
+        plays("SQLite, every column text", Sqlite(SplitSqlScript(Fixture("text-columns"))));
+        plays("PostgreSQL", Postgres({}));
         QTest::newRow("PostgreSQL, number numeric, mass real")
-            << Postgres({"alter table elements alter column AtomicNumber type numeric",
-                         "alter table elements alter column AtomicMass type real using "
-                         "nullif(translate(AtomicMass, '[]', ''), '')::real"})
-            << QStringList{"26", "43"}
-            << QStringList{"26\tFe\tIron\t55.845\n43\tTc\tTechnetium\t97\n"};
-        const auto broken =
-            [](const char* name, const QStringList& dataSource, const QStringList& problems) {
-                QTest::newRow(name)
-                    << dataSource << QStringList{"26"}
-                    << QStringList{"error: ", "ODBC data source \"Elements\""} + problems;
-            };
-        broken("driver library missing", {"Driver = /nonexistent/libvaltora-missing.so"},
-               {"cannot be opened", "libvaltora-missing.so"});
-        broken(
-            "database file missing",
-            {"Driver = " VALTORA_SQLITE_ODBC_DRIVER, "Database = " + folder_.filePath("none.db")},
-            {"cannot be opened"});
-        broken("table missing", Sqlite({"drop table elements"}), {"has no table elements"});
-        broken("column missing", Sqlite({"alter table elements drop column AtomicMass"}),
-               {"Missing columns: AtomicMass."});
-        // Without constraints, and with a number column of type real. An answer is put in proper
-        // case and compared as it stands, so names must be in proper case and neither may have
-        // blanks around it; "GA" for gallium is accepted as it is.
-        broken("rows missing, doubled, not whole, without symbol or name, or no answer can match",
-               Sqlite({"create table t (AtomicNumber real, AtomicSymbol, ElementName, AtomicMass)",
-                       "insert into t select * from elements where AtomicNumber not in (5, 7) and "
-                       "AtomicNumber < 40",
-                       "insert into t select * from t where AtomicNumber = 27",
-                       "update t set AtomicNumber = 30.5 where AtomicNumber = 30",
-                       "update t set AtomicSymbol = NULL where AtomicNumber = 8",
-                       "update t set ElementName = ' ' where AtomicNumber = 9",
-                       "update t set ElementName = 'MANGANESE' where AtomicNumber = 25",
-                       "update t set ElementName = 'iron' where AtomicNumber = 26",
-                       "update t set AtomicSymbol = 'Ni ' where AtomicNumber = 28",
-                       "update t set ElementName = ' Copper' where AtomicNumber = 29",
-                       "update t set AtomicSymbol = 'GA' where AtomicNumber = 31",
-                       "drop table elements", "alter table t rename to elements"}),
-               {"No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
-                "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
-                "No symbol for atomic numbers 8.", "No name for atomic numbers 9.",
-                "proper case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
-                "blanks around them, which no answer can match, for atomic numbers 28, 29."});
-        broken("PostgreSQL, no connection left",
-               Postgres({"do $$ begin execute format('alter database %I connection limit 0', "
-                         "current_database()); end $$"}),
-               {"The server of ODBC data source \"Elements\" accepts no more connections"});
-        // Each query waits for a server that does not answer, at most 10 s: not a hang.
-        broken("PostgreSQL, a view that sleeps",
-               Postgres({"alter table elements rename to slow",
-                         "create view elements as select slow.* from slow, pg_sleep(60)"}),
-               {"Reading it failed", "timeout"});
-        QTest::newRow("PostgreSQL, server lost")
-            << Postgres({}) << QStringList{"26", "stop", "27"}
-            << QStringList{"26\tFe\tIron\t55.845\nerror: The query \"select * from elements where "
-                           "atomicnumber = 27\" on ODBC data source \"Elements\" failed"};
+            << Postgres({Fixture("numeric-real")}) << QStringList{"26", "43"} << Fault()
+            << QStringList{"26\tFe\tIron\t55.845\n43\tTc\tTechnetium\t97\n"} << 0;
+
+        // What a school meets: drivers, files and servers.
+        const QString elements = QStringLiteral("ODBC data source \"Elements\"");
+        failsAtStart("driver not installed", {"Driver = PostgreSQL"},
+                     {elements + " names the ODBC driver \"PostgreSQL\", which is not installed",
+                      "odbcinst -q -d"});
+        failsAtStart("SQLite, no file named",
+                     {"Driver = " VALTORA_SQLITE_ODBC_DRIVER, "Database ="},
+                     {elements + " names no database file"});
+        const QString missing = folder_.filePath(QStringLiteral("none.db"));
+        failsAtStart("SQLite, file missing", SqliteSource(missing),
+                     {"The database file \"" + missing + "\" of " + elements + " does not exist."});
+        const QString garbage = folder_.filePath(QStringLiteral("garbage.db"));
+        QFile file(garbage);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'Z')));
+        file.close();
+        failsAtStart(
+            "SQLite, not a database", SqliteSource(garbage),
+            {"The file \"" + garbage + "\" of " + elements + " is not an SQLite database."});
+        const QString locked = SqliteFile({});
+        const Fault lock = [this, locked] {
+            locker_ = std::make_unique<QProcess>();
+            locker_->start(QStringLiteral("sqlite3"), {locked});
+            locker_->write("begin exclusive;\nselect 'locked';\n");
+            QVERIFY(locker_->waitForReadyRead(kDeadlineMs));
+        };
+        const QString isLocked =
+            "The database file \"" + locked + "\" of " + elements + " is locked";
+        fails("SQLite, locked by another program", SqliteSource(locked), {"26"}, lock,
+              {"error: " + isLocked});
+        fails("SQLite, locked during the quiz", SqliteSource(locked), midQuiz, lock,
+              {firstShown + isLocked});
+        const QString emptied = SqliteFile({});
+        fails("SQLite, a name emptied during the quiz", SqliteSource(emptied), midQuiz,
+              [emptied] {
+                  QProcess::execute("sqlite3", {emptied, "update elements set ElementName = ' ' "
+                                                         "where AtomicNumber = 27"});
+              },
+              {firstShown + "The row for atomic number 27 in table elements has no name"});
+        const QString unusable = "The table elements of " + elements + " cannot be used.";
+        failsAtStart("table missing", Sqlite({"drop table elements"}),
+                     {unusable, "has no table elements"});
+        failsAtStart("column missing", Sqlite({"alter table elements drop column AtomicMass"}),
+                     {unusable, "Missing columns: AtomicMass."});
+        failsAtStart(
+            "rows missing, doubled, not whole, without symbol or name, or no answer can match",
+            Sqlite(SplitSqlScript(Fixture("broken-rows"))),
+            {unusable,
+             "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
+             "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
+             "No symbol for atomic numbers 8.", "No name for atomic numbers 9.",
+             "proper case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
+             "blanks around them, which no answer can match, for atomic numbers 28, 29."});
+
+        const int port = qEnvironmentVariableIntValue("PGPORT");
+        const QString serverOf = "The server of " + elements;
+        failsAtStart("PostgreSQL, no connection left",
+                     Postgres({"do $$ begin execute format('alter database %I connection limit "
+                               "0', current_database()); end $$"}),
+                     {serverOf + " accepts no more connections", "too many connections"});
+        failsAtStart("PostgreSQL, wrong password",
+                     PostgresDataSource(PostgresDatabase({}), port)
+                         .replaceInStrings(QStringLiteral("Password = quiz"),
+                                           QStringLiteral("Password = wrong")),
+                     {serverOf + " refused the login.", "password authentication failed"});
+        failsAtStart("PostgreSQL, nothing listens", PostgresDataSource("elements", DeadPort()),
+                     {serverOf + " cannot be reached."});
+        const QString noAnswer = elements + " did not answer within 10 seconds.";
+        failsAtStart("PostgreSQL, a view that sleeps", Postgres({Fixture("view-that-sleeps")}),
+                     {noAnswer});
+        // The quiz's role may only read, even through a function that writes.
+        failsAtStart("PostgreSQL, a view that writes", Postgres({Fixture("view-that-writes")}),
+                     {unusable, "cannot execute INSERT in a read-only transaction"});
+        const QString paused = PostgresDatabase({});
+        fails("PostgreSQL, its server process paused", PostgresDataSource(paused, port), midQuiz,
+              [this, paused] {
+                  QProcess psql;
+                  psql.start(QStringLiteral("psql"),
+                             {"-XAtd", "postgres", "-c",
+                              "select pid from pg_stat_activity where datname = '" + paused + "'"});
+                  QVERIFY(psql.waitForFinished(kDeadlineMs));
+                  for (const QByteArray& pid : psql.readAllStandardOutput().split('\n')) {
+                      if (!pid.isEmpty() && ::kill(pid.toInt(), SIGSTOP) == 0)
+                          paused_.append(pid.toInt());
+                  }
+                  QVERIFY(!paused_.isEmpty());
+              },
+              {firstShown + noAnswer});
+        const QString restarted = PostgresDatabase({});
+        fails("PostgreSQL, its server process ended by a restart",
+              PostgresDataSource(restarted, port), midQuiz,
+              [restarted] { OnBackends(restarted, "pg_terminate_backend(pid)"); },
+              {firstShown + "The connection to the server of " + elements + " was lost",
+               "terminating connection due to administrator command"});
+        // Through PgBouncer, to a server that is not there: the pooler would queue the query for
+        // two minutes.
+        bouncer_ = std::make_unique<Bouncer>(DeadPort(), 1, 10);
+        failsAtStart("PgBouncer, no server behind it",
+                     PostgresDataSource("elements", bouncer_->Port()) +
+                         QStringList{"UseServerSidePrepare = 0"},
+                     {noAnswer});
     }
     void aDataSourceShowsTheElementsOrItsProblems() {
         QFETCH(QStringList, dataSource);
-        QFETCH(QStringList, numbers);
+        QFETCH(QStringList, steps);
+        QFETCH(Fault, fault);
         QFETCH(QStringList, shown);
-        const QString printed = Show(dataSource, numbers);
+        QFETCH(int, status);
+        const auto [printed, exitStatus, took] = Show(dataSource, steps, fault);
         QVERIFY2(printed.startsWith(shown.first()), qPrintable(printed));
         for (const QString& part : shown.mid(1))
             QVERIFY2(printed.contains(part), qPrintable(printed));
+        QCOMPARE(exitStatus, status);
+        QVERIFY2(took < kDeadlineMs, qPrintable(QString::number(took)));
         // The program writes nothing: not even the missing database file.
         QVERIFY(!QFile::exists(folder_.filePath(QStringLiteral("none.db"))));
     }
 };
 
-// With "--show" and numbers, prints what the quiz shows of them on the data source the
-// environment names: a line per record, or "error: " and the run-time error; "stop" stops the
-// PostgreSQL server. Without, runs the tests.
+// With "--show" and steps, prints what the quiz shows on the data source the environment names:
+// a line per number's record; "waiting" at the step "wait", which then waits for a line on
+// standard input. A run-time error is printed after "error: " and ends it as it ends the
+// program. Without, runs the tests.
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
@@ -155,20 +295,25 @@ int main(int argc, char* argv[]) {
         return QTest::qExec(&test, argc, argv);
     }
     QTextStream out(stdout);
+    // Outside the try block, as in the program: a database given up ends the process when it
+    // goes, so it must outlive the report.
+    std::optional<QuizHarness> harness;
     try {
-        QuizHarness harness;
-        for (const QString& argument : arguments.mid(2)) {
-            if (argument == QLatin1String("stop")) {
-                QProcess::execute("pg_ctlcluster", {qEnvironmentVariable("PGVERSION"), "regress",
-                                                    "stop", "-m", "immediate"});
+        harness.emplace();
+        for (const QString& step : arguments.mid(2)) {
+            if (step == QLatin1String("wait")) {
+                out << "waiting" << Qt::endl;
+                std::string line;
+                std::getline(std::cin, line);
                 continue;
             }
-            harness.quiz.state.SetStrNumber(argument);
-            harness.quiz.lookup.GetRecord();
-            out << harness.Record() << Qt::endl;
+            harness->quiz.state.SetStrNumber(step);
+            harness->quiz.lookup.GetRecord();
+            out << harness->Record() << Qt::endl;
         }
     } catch (const RuntimeError& error) {
         out << "error: " << error.message() << Qt::endl;
+        return kRuntimeErrorExitStatus;
     }
     return 0;
 }

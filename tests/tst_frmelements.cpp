@@ -1,4 +1,5 @@
 #include "platform/ErrorReporting.h"
+#include "platform/QtRuntimeServices.h"
 #include "support/QuizHarness.h"
 #include "ui/frmElements.h"
 
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 
 // The window over the embedded table: captions, covers, the keyboard, what assistive technology
 // reads, and the routing of events to the quiz.
@@ -17,7 +19,7 @@ class TestFrmElements : public QObject {
     Q_OBJECT
 
     struct Window {
-        ElementDatabase database;
+        OpenedDatabase database;
         ScriptedRuntime runtime;
         frmElements form{database, runtime};
     };
@@ -154,8 +156,24 @@ private slots:
                  window_->form.devicePixelRatio() != 1);
     }
 
+    // Driver and server text reaches the boxes: shown and read out as it stands, never as markup.
+    void messagesAreShownAsPlainText() {
+        const QString text = QStringLiteral("<b>bold</b><img src=\"/tmp/x.png\"> &lt;tag&gt;");
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QWidget* box = QApplication::activeModalWidget();
+            shown =
+                QAccessible::queryAccessibleInterface(box->findChild<QLabel*>("qt_msgbox_label"))
+                    ->text(QAccessible::Name);
+            box->close();
+        });
+        QtRuntimeServices().MsgBox(text);
+        QCOMPARE(shown, text);
+    }
+
     void aFailingLookupIsReportedAndEndsTheProgram() {
-        QSqlQuery(window_->database.Connection())
+        // The embedded table is the one connection the program registers.
+        QSqlQuery(QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst()))
             .exec(QStringLiteral("alter table elements rename to gone"));
         SpinTo(1);
         QCOMPARE(window_->runtime.errors.size(), 1);

@@ -1,12 +1,10 @@
 #include "ElementDatabase.h"
 
 #include "ElementTableCheck.h"
-#include "Odbc.h"
+#include "OdbcDataSource.h"
 #include "SqlScript.h"
 #include "platform/RuntimeError.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <atomic>
 
 namespace {
@@ -15,77 +13,166 @@ QString UniqueConnectionName() {
     return QStringLiteral("valtora-elements-%1").arg(counter++);
 }
 
-// Whether a driver's refusal to connect says that the server, or a pooler in front of it,
-// has no connection left: PostgreSQL's "too many clients" and "too many connections" (SQLSTATE
-// 53300), PgBouncer's "no more connections allowed".
-bool IsServerFull(const QString& reason) {
-    for (const char* words : {"too many clients", "too many connections", "no more connections"}) {
-        if (reason.contains(QLatin1String(words), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
+// How much longer than the drivers' own timeouts a call is waited for: long enough for a driver
+// to report its timeout itself, which it can word more precisely.
+constexpr std::chrono::seconds kGrace{2};
 
-// Seconds allowed for logging in and for each query, so that a lost or stuck server is
-// reported, not waited for.
-constexpr int kTimeoutSeconds = 10;
+// What the driver said of a failure: its own diagnostics, without Qt's words around them.
+QString DriverText(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
 } // namespace
 
 ElementDatabase::ElementDatabase()
-    : registration_{UniqueConnectionName()} {
-    if (IsOdbcDataSourceDefined(kDataSourceName))
-        OpenOdbc();
-    else
-        OpenEmbedded();
+    : connectionName_(UniqueConnectionName()) {
+    if (IsOdbcDataSourceDefined(kDataSourceName)) {
+        source_ = ReadOdbcDataSource(kDataSourceName);
+        thread_ = std::make_unique<DatabaseThread>();
+    } else {
+        source_.description = tr("the embedded element table");
+    }
+    source_.timeoutSeconds = kTimeoutSeconds;
+}
+
+ElementDatabase::~ElementDatabase() {
+    // Closing says goodbye to the server, which may not answer either.
+    try {
+        OnConnection([this] {
+            Close();
+            return true;
+        });
+    } catch (const RuntimeError&) {
+    }
+}
+
+template <typename Work> auto ElementDatabase::OnConnection(Work work) -> decltype(work()) {
+    if (!thread_)
+        return work();
+    auto result = thread_->Call(std::move(work), std::chrono::seconds(kTimeoutSeconds) + kGrace);
+    if (!result)
+        throw RuntimeError(DescribeFault(DataSourceFault::NoAnswer, source_, QString()));
+    return std::move(*result);
+}
+
+void ElementDatabase::Open() {
+    OnConnection([this] {
+        if (source_.odbc)
+            OpenOdbc();
+        else
+            OpenEmbedded();
+        return true;
+    });
     CheckElementTable(*this);
 }
 
-bool ElementDatabase::Prepare(QSqlQuery& query, const QString& select) {
-    query.setForwardOnly(true);
-    if (!query.prepare(select))
-        return false;
-    if (odbc_)
-        SetOdbcQueryTimeout(query, kTimeoutSeconds);
-    return true;
-}
-
 void ElementDatabase::OpenOdbc() {
-    odbc_ = true;
-    description_ = QStringLiteral("ODBC data source \"%1\"").arg(kDataSourceName);
-    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), registration_.name);
+    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
     if (!connection_.isValid())
         throw RuntimeError(
-            QStringLiteral("%1: Qt's ODBC driver (QODBC) is not installed.").arg(description_));
-    // Qt's driver puts "DSN=" before the name. NoCreat keeps SQLite's ODBC driver from creating
-    // an empty database where the data source names a missing file; other drivers ignore it.
-    connection_.setDatabaseName(kDataSourceName + QLatin1String(";NoCreat=1"));
+            tr("%1: Qt's ODBC driver (QODBC) is not installed.").arg(source_.description));
+    connection_.setDatabaseName(OdbcConnectionString(source_, kTimeoutSeconds));
     connection_.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;"
                                                  "SQL_ATTR_LOGIN_TIMEOUT=%1;"
                                                  "SQL_ATTR_CONNECTION_TIMEOUT=%1")
                                       .arg(kTimeoutSeconds));
-    if (!connection_.open()) {
-        const QString reason = connection_.lastError().text();
-        if (IsServerFull(reason)) {
-            throw RuntimeError(
-                QStringLiteral("The server of %1 accepts no more connections: all it allows are in "
-                               "use. Close Valtora on another desk, or ask whoever runs the server "
-                               "to allow more connections or to put a connection pooler in front "
-                               "of it.\n(%2)")
-                    .arg(description_, reason));
-        }
-        throw RuntimeError(QStringLiteral("%1 cannot be opened: %2").arg(description_, reason));
-    }
+    if (!connection_.open())
+        throw RuntimeError(FailureMessage(connection_.lastError(),
+                                          tr("%1 cannot be opened.").arg(source_.description)));
 }
 
 void ElementDatabase::OpenEmbedded() {
-    description_ = QStringLiteral("the embedded element table");
-    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), registration_.name);
+    connection_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     if (!connection_.isValid())
         throw RuntimeError(
-            QStringLiteral("%1: Qt's SQLite driver (QSQLITE) is not installed.").arg(description_));
+            tr("%1: Qt's SQLite driver (QSQLITE) is not installed.").arg(source_.description));
     connection_.setDatabaseName(QStringLiteral(":memory:"));
     if (!connection_.open())
-        throw RuntimeError(QStringLiteral("%1 cannot be opened: %2")
-                               .arg(description_, connection_.lastError().text()));
+        throw RuntimeError(FailureMessage(connection_.lastError(),
+                                          tr("%1 cannot be opened.").arg(source_.description)));
     RunElementScript(connection_);
+}
+
+void ElementDatabase::Close() {
+    prepared_.clear();
+    connection_.close();
+    connection_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+std::optional<QString> ElementDatabase::FaultMessage(const QSqlError& error) const {
+    const QString driverText = DriverText(error);
+    if (const std::optional<DataSourceFault> fault = RecognizeFault(source_, driverText))
+        return DescribeFault(*fault, source_, driverText);
+    return std::nullopt;
+}
+
+QString ElementDatabase::FailureMessage(const QSqlError& error, const QString& context) const {
+    return FaultMessage(error).value_or(context + u'\n' + DriverText(error));
+}
+
+QString ElementDatabase::QueryFailed(const QString& select) const {
+    return tr("The query \"%1\" on %2 failed.").arg(select, source_.description);
+}
+
+std::optional<QSqlRecord> ElementDatabase::FirstRow(const QString& select) {
+    return OnConnection([this, select]() -> std::optional<QSqlRecord> {
+        // Questions repeat the same few query texts: keep each prepared, up to a bound.
+        constexpr qsizetype kMostPrepared = 128;
+        auto found = prepared_.find(select);
+        if (found == prepared_.end()) {
+            if (prepared_.size() >= kMostPrepared)
+                prepared_.clear();
+            QSqlQuery query(connection_);
+            query.setForwardOnly(true);
+            if (!query.prepare(select))
+                throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
+            if (thread_)
+                SetOdbcQueryTimeout(query, kTimeoutSeconds);
+            found = prepared_.insert(select, query);
+        }
+        QSqlQuery& query = *found;
+        std::optional<QSqlRecord> row;
+        if (!query.exec())
+            throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
+        if (query.next())
+            row = query.record();
+        else if (query.lastError().isValid())
+            throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
+        // Let go of the result, so that no cursor stays open between questions.
+        query.finish();
+        return row;
+    });
+}
+
+ElementDatabase::Rows ElementDatabase::Select(const QString& select) {
+    Rows rows = OnConnection([this, select] {
+        Rows read;
+        QSqlQuery query(connection_);
+        query.setForwardOnly(true);
+        query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        if (!query.prepare(select)) {
+            read.error = query.lastError();
+            return read;
+        }
+        if (thread_)
+            SetOdbcQueryTimeout(query, kTimeoutSeconds);
+        if (!query.exec()) {
+            read.error = query.lastError();
+            return read;
+        }
+        read.columns = query.record();
+        while (query.next())
+            read.records.append(query.record());
+        read.error = query.lastError();
+        return read;
+    });
+    if (rows.error.isValid()) {
+        if (const std::optional<QString> fault = FaultMessage(rows.error))
+            throw RuntimeError(*fault);
+    }
+    return rows;
+}
+
+QStringList ElementDatabase::Tables() {
+    return OnConnection([this] { return connection_.tables(QSql::AllTables); });
 }

@@ -1,47 +1,79 @@
 #pragma once
 
+#include "DataSourceFaults.h"
+#include "DatabaseThread.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
+#include <memory>
+#include <optional>
 
 // The one connection to the element table. Where the system's ODBC configuration defines the
 // data source "Elements", it is used; otherwise the table shipped with the program is loaded
-// into an in-memory SQLite database.
+// into an in-memory SQLite database. Every call into an ODBC driver runs on a thread of its own
+// and is waited for at most kTimeoutSeconds and a little more: a server that never answers is
+// reported, not waited for.
 class ElementDatabase {
+    Q_DECLARE_TR_FUNCTIONS(ElementDatabase)
+
 public:
     static constexpr QLatin1StringView kDataSourceName{"Elements"};
+    // Seconds allowed for logging in and for each query.
+    static constexpr int kTimeoutSeconds = 10;
 
-    // Opens the connection and checks the table; raises a RuntimeError that names the data
-    // source and what is wrong when either fails.
+    // What a select read: the columns of its result and its rows, or the error that stopped it.
+    struct Rows {
+        QSqlRecord columns;
+        QList<QSqlRecord> records;
+        QSqlError error;
+    };
+
+    // Chooses the data source; opens nothing yet.
     ElementDatabase();
+    ~ElementDatabase();
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;
 
-    QSqlDatabase& Connection() { return connection_; }
+    // Opens the connection and checks the table; raises a RuntimeError that names the data
+    // source and what is wrong when either fails.
+    void Open();
 
-    // Prepares a select on the connection, forward only and within the query timeout. On
-    // failure returns false, and the query's lastError() says why.
-    [[nodiscard]] bool Prepare(QSqlQuery& query, const QString& select);
-    // Prepares and runs a select.
-    [[nodiscard]] bool Select(QSqlQuery& query, const QString& select) {
-        return Prepare(query, select) && query.exec();
-    }
+    // The first row of a select, prepared on its first run and kept for the next; nothing when
+    // the select finds no row. A failure raises a RuntimeError that says why.
+    [[nodiscard]] std::optional<QSqlRecord> FirstRow(const QString& select);
+    // Every row of a select, exact numbers as text. A fault of the data source (lost, locked,
+    // no answer, ...) raises a RuntimeError; any other failure is returned in `error`.
+    [[nodiscard]] Rows Select(const QString& select);
+    // The names of the database's tables and views.
+    [[nodiscard]] QStringList Tables();
+
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
-    const QString& Description() const { return description_; }
-    bool IsOdbc() const { return odbc_; }
+    const QString& Description() const { return source_.description; }
+    // The message for a fault of the data source that a school may meet, in plain words first.
+    [[nodiscard]] std::optional<QString> FaultMessage(const QSqlError& error) const;
+    // That message, or for any other failure `context` and then the driver's text.
+    [[nodiscard]] QString FailureMessage(const QSqlError& error, const QString& context) const;
 
 private:
     void OpenOdbc();
     void OpenEmbedded();
+    void Close();
+    QString QueryFailed(const QString& select) const;
+    // Runs `work` where the connection lives: on the driver's thread for an ODBC data source,
+    // within the timeout; on the calling thread for the embedded table, which cannot block.
+    template <typename Work> auto OnConnection(Work work) -> decltype(work());
 
-    // Takes the connection out of Qt's registry when the database goes, also when opening fails.
-    struct Registration {
-        QString name;
-        ~Registration() { QSqlDatabase::removeDatabase(name); }
-    };
-
-    Registration registration_;
-    QString description_;
-    bool odbc_ = false;
+    DataSourceDetails source_;
+    QString connectionName_;
     QSqlDatabase connection_;
+    QHash<QString, QSqlQuery> prepared_;
+    // Last, so that it goes first: a thread given up ends the process before anything it may
+    // still use is taken apart.
+    std::unique_ptr<DatabaseThread> thread_;
 };

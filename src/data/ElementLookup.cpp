@@ -24,15 +24,26 @@ bool IsDecimalNumber(const QString& text) {
 } // namespace
 
 void ElementLookup::GetRecord() {
-    if (!IsDecimalNumber(state_.StrNumber())) {
-        throw RuntimeError(
-            QStringLiteral("\"%1\" is not an atomic number to look up.").arg(state_.StrNumber()));
+    const QString& number = state_.StrNumber();
+    if (!IsDecimalNumber(number))
+        throw RuntimeError(tr("\"%1\" is not an atomic number to look up.").arg(number));
+    adoElements_.SetRecordSource(ElementTable::kQueryPrefix + number);
+    // Four empty boxes, or an empty symbol or name, would let an empty answer pass as right.
+    const std::optional<QSqlRecord> row = adoElements_.Refresh();
+    if (!row) {
+        throw RuntimeError(tr("There is no row for atomic number %1 in table %2.")
+                               .arg(number, ElementTable::kName));
     }
-    adoElements_.SetRecordSource(ElementTable::kQueryPrefix + state_.StrNumber());
-    // Four empty boxes would let an empty answer pass as right: a missing row is an error.
-    if (!adoElements_.Refresh()) {
-        throw RuntimeError(QStringLiteral("There is no row for atomic number %1 in table %2.")
-                               .arg(state_.StrNumber(), ElementTable::kName));
+    if (adoElements_.Text(*row, ElementTable::kAtomicSymbol).trimmed().isEmpty()) {
+        throw RuntimeError(tr("The row for atomic number %1 in table %2 has no symbol (%3 is "
+                              "empty): no answer could be judged against it.")
+                               .arg(number, ElementTable::kName, ElementTable::kAtomicSymbol));
     }
+    if (adoElements_.Text(*row, ElementTable::kElementName).trimmed().isEmpty()) {
+        throw RuntimeError(tr("The row for atomic number %1 in table %2 has no name (%3 is "
+                              "empty): no answer could be judged against it.")
+                               .arg(number, ElementTable::kName, ElementTable::kElementName));
+    }
+    adoElements_.Show(*row);
     state_.SetStrNumber(QString());
 }

@@ -2,20 +2,23 @@
 
 #include "DataControl.h"
 
+#include <QCoreApplication>
+
 class ElementDatabase;
 class QuizState;
 
 // Looks up the element whose atomic number waits in the quiz state and shows its record:
 // number, symbol, name and mass in the four record boxes.
 class ElementLookup {
+    Q_DECLARE_TR_FUNCTIONS(ElementLookup)
+
 public:
     ElementLookup(QuizState& state, ElementDatabase& database, ControlAccess& controls);
 
     // Queries the element of strNumber, fills the record boxes and empties strNumber. A failing
-    // query, or no row for the number, raises a RuntimeError and leaves strNumber as it was.
+    // query, no row for the number, or a row without a symbol or a name (no answer could be
+    // judged against it) raises a RuntimeError and leaves strNumber and the boxes as they were.
     void GetRecord();
-
-    const DataControl& adoElements() const { return adoElements_; }
 
 private:
     QuizState& state_;

@@ -6,13 +6,11 @@
 #include "platform/RuntimeError.h"
 #include "platform/TextOperations.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QRegularExpression>
 #include <QSqlRecord>
 #include <QStringList>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -31,20 +29,26 @@ QString ListNumbers(const QList<int>& numbers) {
     return text;
 }
 
-bool HasTable(const QSqlDatabase& connection) {
-    const QStringList tables = connection.tables(QSql::AllTables);
+bool HasTable(const QStringList& tables) {
     return std::any_of(tables.cbegin(), tables.cend(), [](const QString& table) {
         return table.compare(ElementTable::kName, Qt::CaseInsensitive) == 0;
     });
 }
 
-// The whole number a column value stands for, as text or as any numeric type ("26", 26.0).
-std::optional<int> WholeNumber(const QVariant& value) {
-    bool isNumber = false;
-    const double number = FieldText(value).toDouble(&isNumber);
-    if (!isNumber || number != std::floor(number) || std::abs(number) > 1e9)
+// The decimal text of a whole number of any size that a column value stands for, as text or as
+// any numeric type ("26", "26.0", 26.0), or nothing.
+std::optional<QString> WholeNumber(const QVariant& value) {
+    static const QRegularExpression whole(QStringLiteral("^([+-]?[0-9]+)(\\.0*)?$"));
+    const QRegularExpressionMatch match = whole.match(FieldText(value));
+    if (!match.hasMatch())
         return std::nullopt;
-    return static_cast<int>(number);
+    return match.captured(1);
+}
+
+// The atomic number a question can draw that a column value stands for, or 0.
+int DrawableNumber(const QVariant& value) {
+    const int number = WholeNumber(value).value_or(QString()).toInt();
+    return number <= kLastDrawable ? std::max(number, 0) : 0;
 }
 
 // The rows of 1..kLastDrawable exactly as the lookup's query finds them: the same comparison of
@@ -66,11 +70,12 @@ void CheckElementTable(ElementDatabase& database) {
     };
 
     // The whole table: its columns, and numbers that are not whole anywhere in it.
-    QSqlQuery query(database.Connection());
-    if (!database.Select(query, QStringLiteral("select * from %1").arg(ElementTable::kName))) {
-        if (!HasTable(database.Connection()))
+    const ElementDatabase::Rows table =
+        database.Select(QStringLiteral("select * from %1").arg(ElementTable::kName));
+    if (table.error.isValid()) {
+        if (!HasTable(database.Tables()))
             fail(QStringLiteral("%1 has no table %2.").arg(dataSource, ElementTable::kName));
-        fail(QStringLiteral("Reading it failed: %1").arg(query.lastError().text()));
+        fail(QStringLiteral("Reading it failed: %1").arg(table.error.text()));
     }
     const std::array<QLatin1StringView, 4> columnNames{
         ElementTable::kAtomicNumber, ElementTable::kAtomicSymbol, ElementTable::kElementName,
@@ -78,37 +83,36 @@ void CheckElementTable(ElementDatabase& database) {
     std::array<int, 4> columns{};
     QStringList missingColumns;
     for (size_t i = 0; i < columnNames.size(); ++i) {
-        columns[i] = query.record().indexOf(columnNames[i]);
+        columns[i] = table.columns.indexOf(columnNames[i]);
         if (columns[i] < 0)
             missingColumns.append(columnNames[i]);
     }
     if (!missingColumns.isEmpty())
         fail(QStringLiteral("Missing columns: %1.").arg(missingColumns.join(QLatin1String(", "))));
     QStringList notWhole;
-    while (query.next()) {
-        if (!WholeNumber(query.value(columns[0])) && notWhole.size() < kListedNumbers)
-            notWhole.append(FieldText(query.value(columns[0])));
+    for (const QSqlRecord& row : table.records) {
+        if (!WholeNumber(row.value(columns[0])) && notWhole.size() < kListedNumbers)
+            notWhole.append(FieldText(row.value(columns[0])));
     }
-    if (query.lastError().isValid())
-        fail(QStringLiteral("Reading it failed: %1").arg(query.lastError().text()));
 
     // The rows questions are drawn from.
-    if (!database.Select(query, RowsDrawn())) {
+    const ElementDatabase::Rows drawn = database.Select(RowsDrawn());
+    if (drawn.error.isValid()) {
         fail(QStringLiteral("Looking an element up by its number fails: %1\nAtomicNumber must "
                             "compare with a bare number, as in \"%2\".")
-                 .arg(query.lastError().text(), ElementTable::kQueryPrefix + QLatin1String("26")));
+                 .arg(drawn.error.text(), ElementTable::kQueryPrefix + QLatin1String("26")));
     }
     std::array<int, kLastDrawable + 1> rowsPerNumber{};
     QList<int> withoutSymbol;
     QList<int> withoutName;
     QList<int> notProperCase;
     QList<int> withBlanks;
-    while (query.next()) {
-        const int number = WholeNumber(query.value(columns[0])).value_or(0);
-        if (number < 1 || number > kLastDrawable || ++rowsPerNumber[number] > 1)
+    for (const QSqlRecord& row : drawn.records) {
+        const int number = DrawableNumber(row.value(columns[0]));
+        if (number < 1 || ++rowsPerNumber[number] > 1)
             continue;
-        const QString symbol = FieldText(query.value(columns[1]));
-        const QString name = FieldText(query.value(columns[2]));
+        const QString symbol = FieldText(row.value(columns[1]));
+        const QString name = FieldText(row.value(columns[2]));
         if (symbol.trimmed().isEmpty())
             withoutSymbol.append(number);
         if (name.trimmed().isEmpty())
@@ -121,8 +125,6 @@ void CheckElementTable(ElementDatabase& database) {
         if (blanksAround(symbol) || blanksAround(name))
             withBlanks.append(number);
     }
-    if (query.lastError().isValid())
-        fail(QStringLiteral("Reading it failed: %1").arg(query.lastError().text()));
 
     QList<int> missing;
     QList<int> duplicated;

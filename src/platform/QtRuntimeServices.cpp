@@ -3,10 +3,15 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QThread>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    // Messages carry text from drivers and servers: shown as it stands, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
     return RuntimeServices::kOk;
 }
@@ -21,5 +26,12 @@ void QtRuntimeServices::ShowError(const QString& message) {
 }
 
 void QtRuntimeServices::EndProgram(int exitStatus) {
-    QCoreApplication::exit(exitStatus);
+    // In the event loop, the loop ends and the program returns from main, closing its database.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(exitStatus);
+        return;
+    }
+    // Anywhere else (the window is still being built) there is no loop to end: the process ends.
+    std::fflush(nullptr);
+    std::_Exit(exitStatus);
 }

@@ -166,9 +166,9 @@ void frmElements::RouteEvents() {
                 [this, range] { Dispatch([this, range] { quiz_.state.OnRangeClicked(range); }); });
     }
     connect(cmdSpin_, &QPushButton::clicked, this,
-            [this] { Dispatch([this] { quiz_.draw.Spin(); }); });
+            [this] { DispatchAlone([this] { quiz_.draw.Spin(); }); });
     connect(cmdCheck_, &QPushButton::clicked, this,
-            [this] { Dispatch([this] { quiz_.check.Check(); }); });
+            [this] { DispatchAlone([this] { quiz_.check.Check(); }); });
     // "Check" is the default button: Enter in the answer box runs it.
     connect(BoxControl(Box::txtAnswer), &QLineEdit::returnPressed, cmdCheck_, &QPushButton::click);
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runtime_.EndProgram(0); });
@@ -194,6 +194,14 @@ void frmElements::ReachEverythingByKeyAndEar() {
 
 void frmElements::Dispatch(const std::function<void()>& operation) {
     RunReportingErrors(runtime_, operation);
+}
+
+void frmElements::DispatchAlone(const std::function<void()>& operation) {
+    if (questionRunning_)
+        return;
+    questionRunning_ = true;
+    Dispatch(operation);
+    questionRunning_ = false;
 }
 
 QRadioButton* frmElements::OptionControl(Option option) const {

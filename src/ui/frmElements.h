@@ -33,6 +33,10 @@ private:
     void ReachEverythingByKeyAndEar();
     // Runs one event's operation; a run-time error is reported and ends the program.
     void Dispatch(const std::function<void()>& operation);
+    // Runs a spin or a check, unless one is running: while one waits for the database or shows
+    // its message, a click that still reaches the window (a timer's, assistive technology's)
+    // begins nothing.
+    void DispatchAlone(const std::function<void()>& operation);
 
     // Whether the cover over a record box is shown.
     bool IsCovered(Box box) const;
@@ -47,5 +51,6 @@ private:
     QPushButton* cmdCheck_ = nullptr;
     QPushButton* cmdSpin_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    bool questionRunning_ = false;
     Quiz quiz_;
 };

@@ -5,8 +5,14 @@
 #include "data/ElementDatabase.h"
 #include "quiz/Quiz.h"
 
+// The element database the environment names (the embedded table unless an ODBC data source is
+// defined), opened and checked.
+struct OpenedDatabase : ElementDatabase {
+    OpenedDatabase() { Open(); }
+};
+
 // The quiz logic after start-up, over fake controls, scripted runtime services and the element
-// database the environment names (the embedded table unless an ODBC data source is defined).
+// database the environment names.
 struct QuizHarness {
     QuizHarness() { quiz.state.StartUp(); }
 
@@ -40,7 +46,7 @@ struct QuizHarness {
         return texts.join(u'\t');
     }
 
-    ElementDatabase database;
+    OpenedDatabase database;
     FakeControls controls;
     ScriptedRuntime runtime;
     Quiz quiz{controls, database, runtime};

@@ -1,0 +1,80 @@
+#include "OdbcDataSource.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QSqlResult>
+#include <odbcinst.h>
+#include <sql.h>
+#include <sqlext.h>
+
+bool IsOdbcDataSourceDefined(const QString& name) {
+    SQLHENV environment = SQL_NULL_HENV;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment)))
+        return false;
+    SQLSetEnvAttr(environment, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
+                  0);
+
+    bool found = false;
+    SQLCHAR dataSource[SQL_MAX_DSN_LENGTH + 1];
+    SQLCHAR description[256];
+    SQLSMALLINT dataSourceLength = 0;
+    SQLSMALLINT descriptionLength = 0;
+    SQLUSMALLINT direction = SQL_FETCH_FIRST;
+    while (!found && SQL_SUCCEEDED(SQLDataSources(environment, direction, dataSource,
+                                                  sizeof dataSource, &dataSourceLength, description,
+                                                  sizeof description, &descriptionLength))) {
+        found = QString::fromLocal8Bit(reinterpret_cast<const char*>(dataSource))
+                    .compare(name, Qt::CaseInsensitive) == 0;
+        direction = SQL_FETCH_NEXT;
+    }
+    SQLFreeHandle(SQL_HANDLE_ENV, environment);
+    return found;
+}
+
+namespace {
+// A key of a section of odbc.ini (user and system) or odbcinst.ini, as the driver manager reads it.
+QString ProfileString(const QString& section, const char* key, const char* file) {
+    char value[4096] = {};
+    SQLGetPrivateProfileString(section.toLocal8Bit().constData(), key, "", value, sizeof value,
+                               file);
+    return QString::fromLocal8Bit(value).trimmed();
+}
+} // namespace
+
+DataSourceDetails ReadOdbcDataSource(const QString& name) {
+    DataSourceDetails source;
+    source.odbc = true;
+    source.name = name;
+    source.description = QStringLiteral("ODBC data source \"%1\"").arg(name);
+    source.driver = ProfileString(name, "Driver", "odbc.ini");
+    // The Driver line names a driver of odbcinst.ini, or the driver's library itself.
+    QString library = source.driver;
+    if (!source.driver.contains(u'/'))
+        library = ProfileString(source.driver, "Driver", "odbcinst.ini");
+    // A library named without its folder is found where the system finds libraries.
+    source.driverInstalled =
+        !library.isEmpty() && (QFileInfo(library).isRelative() || QFileInfo::exists(library));
+    source.sqlite =
+        QFileInfo(library).fileName().contains(QLatin1String("sqlite"), Qt::CaseInsensitive);
+    if (source.sqlite)
+        source.databaseFile = ProfileString(name, "Database", "odbc.ini");
+    return source;
+}
+
+QString OdbcConnectionString(const DataSourceDetails& source, int timeoutSeconds) {
+    // Qt's driver puts "DSN=" before it. SQLite's driver waits out its lock timeout twice before
+    // it reports a lock, both when connecting and when running a query: half the limit each.
+    QString connection = source.name;
+    if (source.sqlite)
+        connection += QStringLiteral(";NoCreat=1;BigInt=1;Timeout=%1").arg(timeoutSeconds * 500);
+    return connection;
+}
+
+void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds) {
+    const QVariant handle = query.result()->handle();
+    if (!handle.isValid() || !handle.constData())
+        return;
+    SQLHANDLE statement = *static_cast<const SQLHANDLE*>(handle.constData());
+    SQLSetStmtAttr(statement, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(seconds)), 0);
+}

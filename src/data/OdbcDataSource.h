@@ -1,0 +1,25 @@
+#pragma once
+
+#include "DataSourceFaults.h"
+
+#include <QString>
+
+class QSqlQuery;
+
+// Calls to the ODBC driver manager for what Qt's ODBC driver does not offer.
+
+// Whether the system's ODBC configuration (user or system odbc.ini, as the driver manager
+// resolves it) defines a data source of this name. Names are matched without regard to case.
+[[nodiscard]] bool IsOdbcDataSourceDefined(const QString& name);
+
+// What the ODBC configuration says of the data source `name`: its driver, whether that driver is
+// installed, and for SQLite's driver the database file.
+[[nodiscard]] DataSourceDetails ReadOdbcDataSource(const QString& name);
+
+// The connection string that opens the data source. For SQLite's driver: never creating a
+// missing database file, waiting on a lock at most `timeoutSeconds` in all (not 200 s), and
+// reading integer columns as 64-bit numbers, so that large ones are not cut short.
+[[nodiscard]] QString OdbcConnectionString(const DataSourceDetails& source, int timeoutSeconds);
+
+// Limits how long the driver lets a prepared statement of Qt's ODBC driver run.
+void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds);
