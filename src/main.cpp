@@ -23,5 +23,7 @@ int main(int argc, char* argv[]) {
     frmElements window(database, runtime);
     runtime.SetDialogParent(&window);
     window.show();
+    // A kiosk session has no window manager to make the window active: it asks itself.
+    window.activateWindow();
     return QApplication::exec();
 }

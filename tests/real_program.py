@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 # real_program.py PROGRAM APP_ID
-# The real program under Weston (Wayland, headless), driven through its accessibility tree as a
-# screen reader would: the quiz window appears, carrying the desktop entry's id, and Exit ends the
-# program with 0; a broken data source shows its error box, and OK ends the program with 1. Runs
-# inside a D-Bus session of its own.
+# The real program driven through its accessibility tree as a screen reader would, in a D-Bus
+# session of its own:
+# - under Weston (Wayland, headless): the window carries the desktop entry's id; options chosen
+#   through their actions move the covers and decide what is judged; Exit ends the program with
+#   0, and OK in the error box of a broken data source with 1;
+# - on a bare X server with no window manager, as in a kiosk: after a message box, the window is
+#   active again and Alt with a digit chooses an option.
 import atexit, os, shutil, subprocess, sys, tempfile, time
 import pyatspi
 
@@ -27,21 +30,37 @@ def wait_for(what, find):
     sys.exit(f"{what}: not within 120 s")
 
 
-def accessible(pid, role, name):
-    # The accessible of `role` named `name` in the application of process `pid`.
-    for app in pyatspi.Registry.getDesktop(0):
-        if app and app.get_process_id() == pid:
-            return pyatspi.findDescendant(app, lambda a: a.getRoleName() == role and a.name == name)
-
-
-def run(environment, data_source, window, title, button, status):
+def start(environment, data_source):
     with open(f"{home}/odbc.ini", "w") as ini:
         ini.write(data_source)
     quiz = subprocess.Popen([program], stderr=open(f"{home}/printed", "w"),
                             env=dict(os.environ, **environment))
     children.append(quiz)
-    wait_for(title, lambda: accessible(quiz.pid, window, title))
-    wait_for(button, lambda: accessible(quiz.pid, "push button", button)).queryAction().doAction(0)
+    return quiz
+
+
+def find(quiz, role, name):
+    # The accessible of `role` named `name` in the application of process `quiz`.
+    for app in pyatspi.Registry.getDesktop(0):
+        if app and app.get_process_id() == quiz.pid:
+            return pyatspi.findDescendant(app, lambda a: a.getRoleName() == role and a.name == name)
+
+
+def act(quiz, role, name):
+    wait_for(name, lambda: find(quiz, role, name)).queryAction().doAction(0)
+
+
+def text(quiz, box):
+    shown = find(quiz, "text", box).queryText()
+    return shown.getText(0, shown.characterCount)
+
+
+def has(quiz, role, name, state):
+    found = find(quiz, role, name)
+    return found and found.getState().contains(state)
+
+
+def ends(quiz, status):
     quiz.wait(120)
     printed = open(f"{home}/printed").read()
     assert quiz.returncode == status, f"exit status {quiz.returncode}, not {status}:\n{printed}"
@@ -49,11 +68,39 @@ def run(environment, data_source, window, title, button, status):
 
 
 open(f"{home}/odbcinst.ini", "w").close()
-os.environ.update(XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-valtora",
-                  ODBCSYSINI=home, ODBCINI=f"{home}/odbc.ini", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+os.environ.update(XDG_RUNTIME_DIR=home, ODBCSYSINI=home, ODBCINI=f"{home}/odbc.ini",
+                  QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+wayland = dict(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-valtora")
 children.append(subprocess.Popen(["weston", "--backend=headless-backend.so", "--idle-time=0",
                                  "--socket=wayland-valtora"], stderr=subprocess.DEVNULL))
 wait_for("Weston", lambda: os.path.exists(f"{home}/wayland-valtora"))
-log = run({"WAYLAND_DEBUG": "1"}, "", "frame", "Elements", "Exit", 0)
-assert f'set_app_id("{app_id}")' in log, "the window carries no app id " + app_id
-run({}, "[Elements]\nDriver = /nonexistent/libvaltora-missing.so\n", "alert", "Valtora", "OK", 1)
+quiz = start(dict(wayland, WAYLAND_DEBUG="1"), "")
+act(quiz, "push button", "Spin")
+name = wait_for("an element", lambda: text(quiz, "Element Name"))
+act(quiz, "radio button", "Guess the Name")
+wait_for("the name covered", lambda: not text(quiz, "Element Name") and text(quiz, "Symbol"))
+find(quiz, "text", "Answer").queryEditableText().setTextContents(name.lower())
+act(quiz, "push button", "Check")
+wait_for("praise", lambda: find(quiz, "label", "Your my hero"))
+act(quiz, "push button", "OK")
+act(quiz, "radio button", "Guess the Symbol")
+wait_for("the symbol covered", lambda: text(quiz, "Element Name") and not text(quiz, "Symbol"))
+act(quiz, "push button", "Exit")
+assert f'set_app_id("{app_id}")' in ends(quiz, 0), "the window carries no app id " + app_id
+quiz = start(wayland, "[Elements]\nDriver = /nonexistent/libvaltora-missing.so\n")
+act(quiz, "push button", "OK")
+ends(quiz, 1)
+
+xserver = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp"], stdout=subprocess.PIPE)
+children.append(xserver)
+x11 = dict(QT_QPA_PLATFORM="xcb", DISPLAY=":" + xserver.stdout.readline().decode().strip())
+quiz = start(x11, "")
+wait_for("the window active", lambda: has(quiz, "frame", "Elements", pyatspi.STATE_ACTIVE))
+act(quiz, "push button", "Spin")
+act(quiz, "push button", "Check")  # an empty answer: "Try Again"
+act(quiz, "push button", "OK")
+wait_for("the window active", lambda: has(quiz, "frame", "Elements", pyatspi.STATE_ACTIVE))
+subprocess.run(["xdotool", "key", "alt+2"], env=dict(os.environ, **x11), check=True)
+wait_for("Alt+2", lambda: has(quiz, "radio button", "Guess the Name", pyatspi.STATE_CHECKED))
+act(quiz, "push button", "Exit")
+ends(quiz, 0)

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,6 +14,10 @@ int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     // Messages carry text from drivers and servers: shown as it stands, never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    // Without a window manager (a kiosk session) nothing gives the window its activation back,
+    // and its keys would not reach it: it asks for it itself.
+    if (parent)
+        parent->activateWindow();
     return RuntimeServices::kOk;
 }
 } // namespace

@@ -156,15 +156,19 @@ void frmElements::BuildControls() {
 }
 
 void frmElements::RouteEvents() {
-    // Qt selects a clicked option and clears the rest of its frame before `clicked` is emitted.
-    for (QuizMode mode : kQuizModes) {
-        connect(OptionControl(OptionOf(mode)), &QRadioButton::clicked, this,
-                [this, mode] { Dispatch([this, mode] { quiz_.state.OnModeClicked(mode); }); });
-    }
-    for (DrawRange range : kDrawRanges) {
-        connect(OptionControl(OptionOf(range)), &QRadioButton::clicked, this,
-                [this, range] { Dispatch([this, range] { quiz_.state.OnRangeClicked(range); }); });
-    }
+    // Whatever selects an option (a click, its key, assistive technology's action, setChecked)
+    // runs its handler once, after Qt has cleared the rest of its frame. Selecting the option
+    // already selected changes nothing and runs nothing.
+    const auto onSelected = [this](Option option, const std::function<void()>& handler) {
+        connect(OptionControl(option), &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on)
+                Dispatch(handler);
+        });
+    };
+    for (QuizMode mode : kQuizModes)
+        onSelected(OptionOf(mode), [this, mode] { quiz_.state.OnModeClicked(mode); });
+    for (DrawRange range : kDrawRanges)
+        onSelected(OptionOf(range), [this, range] { quiz_.state.OnRangeClicked(range); });
     connect(cmdSpin_, &QPushButton::clicked, this,
             [this] { DispatchAlone([this] { quiz_.draw.Spin(); }); });
     connect(cmdCheck_, &QPushButton::clicked, this,
