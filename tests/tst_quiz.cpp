@@ -164,10 +164,15 @@ private slots:
         row(DataSourceFault::LoginRefused, "FATAL:  no pg_hba.conf entry for host \"10.0.0.7\", "
                                            "user \"quiz\", database \"elements\", no encryption");
         row(DataSourceFault::LoginRefused, "FATAL:  role \"quiz\" does not exist");
+        row(DataSourceFault::LoginRefused, "ERROR: SASL authentication failed");
+        row(DataSourceFault::ServerUnreachable, "ERROR: server login has been failing, try again "
+                                                "later (server_login_retry)");
         row(DataSourceFault::ServerUnreachable,
             "could not translate host name \"db.school.example\" to address: Name or service "
             "not known");
         row(DataSourceFault::ConnectionLost, "could not send data to server: Broken pipe");
+        row(DataSourceFault::ConnectionLost, "Could not send Query(connection dead);\nThe "
+                                             "connection has been lost");
         row(DataSourceFault::NoAnswer, "ERROR:  query_wait_timeout");
         const int none = -1;
         QTest::newRow("relation missing")

@@ -20,18 +20,22 @@ const std::array<std::pair<DataSourceFault, const char*>, 5> kServerFaultWords{{
     // allowed (max_client_conn)".
     {DataSourceFault::ServerFull, "too many clients|too many connections|remaining connection "
                                   "slots are reserved|no more connections allowed"},
+    // Passwords (PgBouncer: "SASL authentication failed"), roles, databases and pg_hba.conf.
     {DataSourceFault::LoginRefused,
-     "password authentication failed|authentication failed|no pg_hba\\.conf entry|pg_hba\\.conf "
-     "rejects|role \"[^\"]*\" does not exist|database \"[^\"]*\" does not exist|no such "
-     "database|no such user|not allowed to log ?in|permission denied for database"},
+     "authentication failed|no password supplied|pg_hba\\.conf|role \"[^\"]*\" does not "
+     "exist|database \"[^\"]*\" does not exist|no such database|no such user|not permitted to "
+     "log in|permission denied for database"},
+    // PgBouncer: "server login has been failing, try again later (server_login_retry)".
     {DataSourceFault::ServerUnreachable,
      "connection refused|could not translate host name|name or service not known|no route to "
      "host|network is unreachable|temporary failure in name resolution|could not connect to "
-     "server"},
+     "server|server login has been failing"},
+    // psqlODBC, after the server went: "the connection has been lost", then "... unable due to
+    // the connection lost".
     {DataSourceFault::ConnectionLost,
-     "server closed the connection unexpectedly|terminating connection|connection to server was "
-     "lost|could not (send|receive) data (to|from) server|no connection to the server|connection "
-     "(is )?dead|communication link failure|server conn crashed|ssl syscall error"},
+     "server closed the connection unexpectedly|terminating connection|connection has been "
+     "lost|connection lost|could not (send|receive) data (to|from) server|no connection to the "
+     "server|the database system is shutting down|communication link failure"},
     {DataSourceFault::NoAnswer, "timeout expired|query_wait_timeout|canceling statement due to "
                                 "(statement timeout|user request)"},
 }};
