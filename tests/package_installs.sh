@@ -2,7 +2,9 @@
 # package_installs.sh DEB SOURCE: as root, makes a fresh, minimal Debian 12 root and, in it,
 # 1. installs DEB with apt-get, as a school's computer would, and checks that the program and its
 #    desktop entry are there, that its libraries all resolve, and that it shows its window;
-# 2. runs SOURCE's scripts/play, which installs what playing needs and nothing more, builds and
+# 2. runs the README's spreadsheet recipe exactly as it stands, as root and through sudo, on a
+#    CSV file as LibreOffice saves it, and checks that the quiz plays on it;
+# 3. runs SOURCE's scripts/play, which installs what playing needs and nothing more, builds and
 #    starts the quiz, and checks that its window shows.
 # Windows are shown on a headless Weston outside the root, and seen by the title the program
 # gives its window through the Wayland protocol.
@@ -12,6 +14,7 @@ weston=
 trap '[ -z "$weston" ] || kill $weston; umount "$root/proc" 2>/dev/null; rm -rf --one-file-system "$root"' EXIT
 
 debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+chmod 755 "$root" # its users, not only root, go through its /
 mount -t proc proc "$root/proc"
 mkdir -m 700 "$root/run/wayland"
 XDG_RUNTIME_DIR=$root/run/wayland weston --backend=headless-backend.so --idle-time=0 \
@@ -22,12 +25,17 @@ in_root() {
         DEBIAN_FRONTEND=noninteractive "$@"
 }
 
-# Runs `command` in the root, for 30 minutes at most, until it shows the quiz window.
+# Runs `command` in the root, for 30 minutes at most, until it shows the quiz window; an error
+# box instead fails.
 shows_window() {
     in_root XDG_RUNTIME_DIR=/run/wayland WAYLAND_DISPLAY=wayland-valtora QT_QPA_PLATFORM=wayland \
         WAYLAND_DEBUG=1 timeout 1800 "$1" 2>"$root/printed" &
     until grep -q 'set_title("Elements")' "$root/printed"; do
-        kill -0 $! 2>/dev/null || { tail "$root/printed"; echo "$1: no window" >&2; exit 1; }
+        if ! kill -0 $! 2>/dev/null || grep -q 'set_title("Valtora")' "$root/printed"; then
+            tail "$root/printed"
+            echo "$1: no window" >&2
+            exit 1
+        fi
         sleep 0.2
     done
     kill $!
@@ -39,6 +47,17 @@ in_root apt-get install -y -q "/tmp/$(basename "$1")"
 test -x "$root/usr/bin/valtora"
 test -f "$root/usr/share/applications/org.valtora.Valtora.desktop"
 if in_root ldd /usr/bin/valtora | grep 'not found'; then exit 1; fi
+shows_window valtora
+
+awk -v marker='<!-- recipe: csv -->' -f "$2/tests/readme_recipe.awk" "$2/README.md" >"$root/recipe"
+cp "$2/tests/data/trailing-row.csv" "$root/root/elements.csv"
+in_root sh -c 'cd /root && sh -e /recipe'
+shows_window valtora
+in_root apt-get install -y -q sudo
+in_root useradd -m teacher
+echo 'teacher ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/teacher"
+cp "$2/tests/data/trailing-row.csv" "$root/home/teacher/elements.csv"
+in_root su teacher -c 'cd && sudo -s sh -e /recipe'
 shows_window valtora
 
 mkdir "$root/valtora"

@@ -207,14 +207,17 @@ private slots:
         failsAtStart("table missing", Sqlite({"drop table elements"}),
                      {unusable, "has no table elements"});
         failsAtStart("column missing", Sqlite({"alter table elements drop column AtomicMass"}),
-                     {unusable, "Missing columns: AtomicMass."});
+                     {unusable,
+                      "Missing columns: AtomicMass.\nIt has the columns \"AtomicNumber\", "
+                      "\"AtomicSymbol\", \"ElementName\"."});
         failsAtStart(
             "rows missing, doubled, not whole, without symbol or name, or no answer can match",
             Sqlite(SplitSqlScript(Fixture("broken-rows"))),
             {unusable,
              "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
              "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
-             "No symbol for atomic numbers 8.", "No name for atomic numbers 9.",
+             "Rows without an atomic number: Extra (Xx).", "No symbol for atomic numbers 8.",
+             "No name for atomic numbers 9.",
              "proper case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
              "blanks around them, which no answer can match, for atomic numbers 28, 29."});
 

@@ -1,0 +1,59 @@
+#!/bin/sh
+# readme_recipes.sh README SOURCE SHOW SQLITE_DRIVER POSTGRES_DRIVER
+# The README's recipes for a school's own table, run as written but for this test's places:
+# its folder for /srv/valtora and the ODBC configuration, the sources for /usr/share/valtora,
+# and pg_virtualenv's server (run under it) reached as its superuser; packages are installed
+# already. They run on CSV files as office programs write them (tests/data), and each ends in a
+# table the quiz plays, shown by SHOW --show 26, or in the message that says what to change.
+set -eu
+readme=$1 source=$2 show=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+export ODBCSYSINI=$work ODBCINI=$work/user.ini
+printf '[SQLite3]\nDriver = %s\n[PostgreSQL Unicode]\nDriver = %s\n' "$4" "$5" > odbcinst.ini
+: > odbc.ini
+
+# The commands of the README's recipe $1, for this test.
+recipe() {
+    awk -v marker="<!-- recipe: $1 -->" -f "$source/tests/readme_recipe.awk" "$readme" |
+        sed -e '/^apt-get install/d' -e '/^systemctl/d' -e '/\/etc\/postgresql/d' \
+            -e "s|/srv/valtora|$work|g" -e "s|/usr/share/valtora|$source/data|g" \
+            -e 's|runuser -u postgres -- ||' -e 's|db.school.example|127.0.0.1|' \
+            -e "s|Port = 5432|Port = $PGPORT|"
+}
+
+# The quiz on the data source now defined shows iron, or a message holding $1.
+shows() {
+    "$show" --show 26 > shown || true
+    grep -q "$1" shown || { echo "$case: not \"$1\" but:"; cat shown; exit 1; }
+}
+iron=$(printf '26\tFe\tIron')
+
+# csv FILE [IMPORT]: the recipe "csv" on tests/data/FILE.csv, its import line replaced by the
+# recipe IMPORT where given.
+csv() {
+    case="$1 through ${2:-csv}"
+    cp "$source/tests/data/$1.csv" elements.csv
+    recipe csv > steps
+    [ $# -lt 2 ] || sed -i "/\.import/c\\$(recipe "$2")" steps
+    sh steps > isql 2>&1 || true
+}
+csv bom-crlf && shows "$iron"
+csv semicolons && shows "saved with semicolons between its columns"
+csv semicolons csv-semicolons && shows "$iron"
+csv title-row && shows "the file has a title row above its header"
+csv title-row csv-title-row && shows "$iron"
+# isql finds iron where the quiz does; then the import is run twice into the same database, as
+# the recipe did before it made the database afresh.
+csv trailing-row && shows "$iron" && grep -q Iron isql
+case="trailing-row imported twice" && grep '\.import' steps | sh && shows "imported twice"
+
+case=postgresql
+recipe postgresql | sh -e > /dev/null
+recipe desk | sh -e | grep -q Iron
+shows "$iron"
+case=postgresql-csv
+cp "$source/tests/data/trailing-row.csv" elements.csv
+recipe postgresql-csv | sh -e > /dev/null
+shows "$iron"
