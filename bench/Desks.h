@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The "desks" figures: a whole school's desks on one PostgreSQL server, each desk its own ODBC

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures how fast Valtora answers and starts and how much memory it holds, each figure side by
 // side with a baseline taken in the same run. Prints one line per figure.
 //

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of what `cmake --install` installs: cpack -G DEB (scripts/package).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME valtora)

@@ -1,3 +1,5 @@
+-- SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+-- SPDX-License-Identifier: CC0-1.0
 -- The chemical elements, one row per atomic number (1 to 118).
 -- AtomicMass: the CIAAW standard atomic weight abridged to five significant
 -- figures (2024 revision included); for an element without a standard atomic

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "data/ElementDatabase.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"

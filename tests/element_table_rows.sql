@@ -1,3 +1,5 @@
+-- SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- The shipped element table, as the sqlite3 shell loads it: 118 rows, symbols unique and written
 -- as one capital and at most two small letters, masses a plain decimal or a mass number in
 -- brackets. Prints a line for each fault, nothing when there is none.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # package_installs.sh DEB SOURCE: as root, makes a fresh, minimal Debian 12 root and, in it,
 # 1. installs DEB with apt-get, as a school's computer would, and checks that the program and its
 #    desktop entry are there, that its libraries all resolve, and that it shows its window;

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # readme_recipes.sh README SOURCE SHOW SQLITE_DRIVER POSTGRES_DRIVER
 # The README's recipes for a school's own table, run as written but for this test's places:
 # its folder for /srv/valtora and the ODBC configuration, the sources for /usr/share/valtora,

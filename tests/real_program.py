@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # real_program.py PROGRAM APP_ID
 # The real program driven through its accessibility tree as a screen reader would, in a D-Bus
 # session of its own:

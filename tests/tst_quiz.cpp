@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "data/DataSourceFaults.h"
 #include "platform/RuntimeError.h"
 #include "platform/TextOperations.h"

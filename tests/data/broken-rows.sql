@@ -1,3 +1,5 @@
+-- SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Every problem a table's rows can have, without constraints and with a number column of type
 -- real: rows missing and doubled, a number not whole, no symbol, no name, a name not in proper
 -- case (answers are put in proper case and compared as they stand) and blanks around a symbol or

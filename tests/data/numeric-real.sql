@@ -1,3 +1,5 @@
+-- SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- PostgreSQL: the atomic number numeric, the mass real, and an atomic number far beyond 103.
 alter table elements alter column AtomicNumber type numeric;
 alter table elements alter column AtomicMass type real

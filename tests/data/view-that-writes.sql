@@ -1,3 +1,5 @@
+-- SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- PostgreSQL: a table whose every read writes a row through a function, as the role reading it
 -- may: only the server's read-only default stops it.
 create table written (at timestamp);
