@@ -9,6 +9,8 @@
 #include <QList>
 #include <QProcess>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 // What the benchmark's figures share: timings and their percentiles, and runs of this program
@@ -27,16 +29,29 @@ struct Durations {
     double Median() { return Percentile(0.5); }
 };
 
-// Runs this program with `arguments` in the ODBC configuration given, and returns the numbers
-// it prints.
-inline QList<double> RunChild(const OdbcTestConfig& config, const QStringList& arguments) {
+// Runs this program with `arguments` in the ODBC configuration given, and returns the `count`
+// numbers it prints. A child that prints fewer (it failed, or printed something else) ends the
+// benchmark with what it printed: figures read past its output would mean nothing.
+inline QList<double> RunChild(const OdbcTestConfig& config, const QStringList& arguments,
+                              qsizetype count) {
     QProcess child;
     child.setProcessEnvironment(config.Environment());
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), arguments);
     child.waitForFinished(-1);
+    const QByteArray printed = child.readAllStandardOutput();
     QList<double> numbers;
-    for (const QByteArray& word : child.readAllStandardOutput().simplified().split(' '))
-        numbers.append(word.toDouble());
+    bool allNumbers = true;
+    for (const QByteArray& word : printed.simplified().split(' ')) {
+        bool isNumber = false;
+        numbers.append(word.toDouble(&isNumber));
+        allNumbers = allNumbers && isNumber;
+    }
+    if (numbers.size() < count || !allNumbers) {
+        std::fprintf(stderr, "valtora_bench %s: printed \"%s\", not %lld numbers\n",
+                     qPrintable(arguments.join(u' ')), printed.constData(),
+                     static_cast<long long>(count));
+        std::exit(1);
+    }
     return numbers;
 }

@@ -250,7 +250,7 @@ int AllFigures(int n) {
     const OdbcTestConfig embedded;
 
     out << QStringLiteral("Valtora benchmark: %1 questions per run, Qt offscreen\n").arg(n);
-    const QList<double> spin = RunChild(embedded, {"--spin", QString::number(n)});
+    const QList<double> spin = RunChild(embedded, {"--spin", QString::number(n)}, 4);
     SpinLine("spin", spin, QStringLiteral("SQLite C API"), 4);
 
     {
@@ -293,7 +293,7 @@ int AllFigures(int n) {
     xserver.terminate();
     xserver.waitForFinished();
 
-    const QList<double> memory = RunChild(embedded, {"--memory", QString::number(n)});
+    const QList<double> memory = RunChild(embedded, {"--memory", QString::number(n)}, 3);
     const qint64 growth = qint64(memory[2] - memory[1]);
     const qint64 peak = std::max(qint64(memory[2]), programPeak);
     const bool peakMet = peak <= 1.2 * minimalPeak + 8 * 1024;
@@ -311,7 +311,7 @@ int AllFigures(int n) {
     CreateSqliteElementFile(file);
     const OdbcTestConfig odbc(
         {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file});
-    SpinLine("odbc", RunChild(odbc, {"--spin", QString::number(n), file}),
+    SpinLine("odbc", RunChild(odbc, {"--spin", QString::number(n), file}, 4),
              QStringLiteral("SQLite C API"), 0);
     return 0;
 }

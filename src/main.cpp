@@ -7,16 +7,25 @@
 #include "ui/frmElements.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The application name doubles as the display name that titles the message boxes.
     QApplication::setApplicationName(QStringLiteral("Valtora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(VALTORA_VERSION));
     // Names the desktop entry, so that a Wayland compositor matches the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
+
+    // --help and --version; Qt's own options (-platform, ...) are taken by QApplication above.
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QCoreApplication::translate("main", "A desktop quiz on the chemical elements."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.process(app);
 
     QtRuntimeServices runtime;
     ElementDatabase database;

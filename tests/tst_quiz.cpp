@@ -81,6 +81,8 @@ private slots:
         // follow Unicode, final sigma included.
         row(Option::optName, "jean-luc a\tb\nc\rd", "Jean-luc A\tB\nC\rD", false);
         row(Option::optName, "ΣΊΔΗΡΟΣ ΑΣ\u0301 Σ", "Σίδηρος Ας\u0301 Σ", false);
+        // A word's first letter goes to title case, not upper case: the digraph dž to Dž, not DŽ.
+        row(Option::optName, "ǆemal", "ǅemal", false);
         for (Option mode : {Option::optSymbol, Option::optName}) {
             QTest::addRow("%s, before any element", qPrintable(ControlName(mode)))
                 << 0 << mode << QString() << QString() << QString();

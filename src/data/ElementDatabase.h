@@ -58,12 +58,12 @@ public:
 
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return source_.description; }
+
+private:
     // The message for a fault of the data source that a school may meet, in plain words first.
     [[nodiscard]] std::optional<QString> FaultMessage(const QSqlError& error) const;
     // That message, or for any other failure `context` and then the driver's text.
     [[nodiscard]] QString FailureMessage(const QSqlError& error, const QString& context) const;
-
-private:
     void OpenOdbc();
     void OpenEmbedded();
     void Close();
