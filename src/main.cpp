@@ -4,11 +4,14 @@
 #include "data/ElementDatabase.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
+#include "platform/TextOperations.h"
 #include "ui/frmElements.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,6 +22,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
 
+    // The window, its messages and the element names in the language of the user's locale
+    // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where they are translated, else in English. Only that
+    // one language is loaded.
+    QTranslator translation;
+    if (translation.load(QLocale::system(), QStringLiteral("valtora"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translation);
+    const QString language = translation.language();
+    SetProperCaseLanguage(QLocale(language).language());
+
     // --help and --version; Qt's own options (-platform, ...) are taken by QApplication above.
     QCommandLineParser options;
     options.setApplicationDescription(
@@ -28,7 +41,7 @@ int main(int argc, char* argv[]) {
     options.process(app);
 
     QtRuntimeServices runtime;
-    ElementDatabase database;
+    ElementDatabase database(language);
     if (!RunReportingErrors(runtime, [&] { database.Open(); }))
         return kRuntimeErrorExitStatus;
 

@@ -163,6 +163,9 @@ private slots:
         plays("SQLite", Sqlite({"insert into elements values (9999999999, 'Xx', 'Big', '1')",
                                 "insert into elements values (4294967322, 'Yy', 'Wrap', '1')"}));
         plays("SQLite, every column text", Sqlite(SplitSqlScript(Fixture("text-columns"))));
+        // A school's own table wins in any language.
+        QTest::newRow("SQLite, a German desk") << Sqlite({}) << QStringList{"language=de", "26"}
+                                               << Fault() << QStringList{"26\tFe\tIron\t"} << 0;
         plays("PostgreSQL", Postgres({}));
         QTest::newRow("PostgreSQL, number numeric, mass real")
             << Postgres({Fixture("numeric-real")}) << QStringList{"26", "43"} << Fault()
@@ -290,9 +293,9 @@ private slots:
 };
 
 // With "--show" and steps, prints what the quiz shows on the data source the environment names:
-// a line per number's record; "waiting" at the step "wait", which then waits for a line on
-// standard input. A run-time error is printed after "error: " and ends it as it ends the
-// program. Without, runs the tests.
+// a line per number's record, the element names in the language of a first "language=...";
+// "waiting" at the step "wait", which then waits for a line on standard input. A run-time error is
+// printed after "error: " and ends it as it ends the program. Without, runs the tests.
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
@@ -304,9 +307,11 @@ int main(int argc, char* argv[]) {
     // Outside the try block, as in the program: a database given up ends the process when it
     // goes, so it must outlive the report.
     std::optional<QuizHarness> harness;
+    QStringList steps = arguments.mid(2);
     try {
-        harness.emplace();
-        for (const QString& step : arguments.mid(2)) {
+        // "language=de" first: the quiz as it starts in German.
+        harness.emplace(steps.value(0).startsWith("language=") ? steps.takeFirst().mid(9) : "");
+        for (const QString& step : steps) {
             if (step == QLatin1String("wait")) {
                 out << "waiting" << Qt::endl;
                 std::string line;

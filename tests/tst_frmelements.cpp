@@ -3,6 +3,7 @@
 
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
+#include "platform/TextOperations.h"
 #include "support/QuizHarness.h"
 #include "ui/frmElements.h"
 
@@ -12,10 +13,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 // The window over the embedded table: captions, covers, the keyboard, what assistive technology
 // reads, and the routing of events to the quiz.
@@ -23,11 +26,37 @@ class TestFrmElements : public QObject {
     Q_OBJECT
 
     struct Window {
+        explicit Window(const QString& language)
+            : database(language) {}
         OpenedDatabase database;
         ScriptedRuntime runtime;
         frmElements form{database, runtime};
     };
     std::unique_ptr<Window> window_;
+
+    // The window's texts and the element names in a language of their own, for the object's
+    // life, as the program loads them at start; none (English) for "en".
+    struct Language {
+        explicit Language(const QString& code) {
+            loaded = code == "en" || translation.load(":/i18n/valtora_" + code);
+            QCoreApplication::installTranslator(&translation);
+            SetProperCaseLanguage(QLocale(code).language());
+        }
+        ~Language() {
+            QCoreApplication::removeTranslator(&translation);
+            SetProperCaseLanguage(QLocale::AnyLanguage);
+        }
+        QTranslator translation;
+        bool loaded = false;
+    };
+
+    // A fresh window, as the program starts in `language`.
+    void Start(const QString& language = {}) {
+        window_ = std::make_unique<Window>(language);
+        window_->form.show();
+        QApplication::setActiveWindow(&window_->form);
+        QVERIFY(QTest::qWaitForWindowActive(&window_->form));
+    }
 
     template <typename T = QWidget> T* Control(const QString& name) const {
         return window_->form.findChild<T*>(name);
@@ -55,11 +84,57 @@ class TestFrmElements : public QObject {
 
 private slots:
     // A fresh window for every case, as the program starts.
-    void init() {
-        window_ = std::make_unique<Window>();
-        window_->form.show();
-        QApplication::setActiveWindow(&window_->form);
-        QVERIFY(QTest::qWaitForWindowActive(&window_->form));
+    void init() { Start(); }
+
+    // In each language, English included: a caption, the name of iron in its record box, a name
+    // typed in lower case judged right and praised; every caption fits its control, at each
+    // display scale this test runs at.
+    void speaksTheClassLanguage_data() {
+        QTest::addColumn<QString>("byName");
+        QTest::addColumn<QString>("iron");
+        QTest::addColumn<QString>("praise");
+        for (auto [language, byName, iron, praise] :
+             {std::tuple{"en", "Guess the Name", "Iron", "Your my hero"},
+              {"de", "Namen raten", "Eisen", "Du bist spitze!"},
+              {"es", "Adivinar nombre", "Hierro", "¡Eres mi héroe!"},
+              {"fr", "Quel nom\u00a0?", "Fer", "Tu es mon héros\u00a0!"},
+              {"it", "Trova il nome", "Ferro", "Sei un mito!"},
+              {"nl", "Naam raden", "IJzer", "Je bent mijn held!"},
+              {"pl", "Zgadnij nazwę", "Żelazo", "Brawo! Jesteś gwiazdą!"},
+              {"pt_BR", "Acerte o nome", "Ferro", "Você é demais!"}})
+            QTest::newRow(language) << QString::fromUtf8(byName) << QString::fromUtf8(iron)
+                                    << QString::fromUtf8(praise);
+    }
+    void speaksTheClassLanguage() {
+        QFETCH(QString, byName);
+        QFETCH(QString, iron);
+        QFETCH(QString, praise);
+        const Language language(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(language.loaded);
+        Start(QString::fromLatin1(QTest::currentDataTag()));
+        auto* option = Control<QRadioButton>("optName");
+        QCOMPARE(option->text(), byName);
+        option->click();
+        SpinTo(26);
+        QCOMPARE(window_->form.GetText(Box::txtElement), iron);
+        Edit(Box::txtAnswer)->setText(iron.toLower());
+        Key(Qt::Key_Return);
+        QCOMPARE(window_->runtime.messages, QStringList{praise});
+        for (QWidget* control : window_->form.findChildren<QWidget*>()) {
+            const QFontMetrics metrics = control->fontMetrics();
+            int needed = control->sizeHint().width();
+            if (auto* button = qobject_cast<QPushButton*>(control))
+                needed = metrics.horizontalAdvance(button->text()) + 8;
+            else if (auto* frame = qobject_cast<QGroupBox*>(control))
+                needed = metrics.horizontalAdvance(frame->title()) + 16;
+            else if (!qobject_cast<QLabel*>(control) && !qobject_cast<QRadioButton*>(control))
+                continue;
+            QVERIFY2(needed <= control->width(),
+                     qPrintable(QStringLiteral("%1 needs %2 of %3 pixels")
+                                    .arg(control->objectName())
+                                    .arg(needed)
+                                    .arg(control->width())));
+        }
     }
 
     // Every caption as it stands; a label names the box it stands beside for assistive

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/DataSourceFaults.h"
+#include "data/ElementTableCheck.h"
 #include "platform/RuntimeError.h"
 #include "platform/TextOperations.h"
 #include "support/QuizHarness.h"
 
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTest>
 #include <cmath>
@@ -143,6 +145,26 @@ private slots:
             }
             QCOMPARE(harness.quiz.state.StrNumber(), number);
             QCOMPARE(harness.Record(), QStringLiteral("26\tFe\tIron\t55.845"));
+        }
+    }
+
+    // Dutch writes the digraph ij as one letter, IJ: "ijzer" is put in proper case as "IJzer", as
+    // the shipped Dutch names write it, and the start-up check refuses "Ijzer", which no answer
+    // could then match.
+    void dutchWritesIjAsOneLetter() {
+        SetProperCaseLanguage(QLocale::Dutch);
+        const auto english = qScopeGuard([] { SetProperCaseLanguage(QLocale::AnyLanguage); });
+        QCOMPARE(ProperCase(QStringLiteral("ijzer fijn IJS")), QStringLiteral("IJzer Fijn IJs"));
+        QuizHarness harness(QStringLiteral("nl"));
+        QSqlQuery(QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst()))
+            .exec(QStringLiteral(
+                "update elements set ElementName = 'Ijzer' where AtomicNumber = 26"));
+        try {
+            CheckElementTable(harness.database);
+            QFAIL("no error");
+        } catch (const RuntimeError& error) {
+            QVERIFY2(error.message().contains("IRON\"), for atomic numbers 26."),
+                     qPrintable(error.message()));
         }
     }
 

@@ -26,8 +26,9 @@ QString DriverText(const QSqlError& error) {
 }
 } // namespace
 
-ElementDatabase::ElementDatabase()
-    : connectionName_(UniqueConnectionName()) {
+ElementDatabase::ElementDatabase(const QString& language)
+    : language_(language)
+    , connectionName_(UniqueConnectionName()) {
     if (IsOdbcDataSourceDefined(kDataSourceName)) {
         source_ = ReadOdbcDataSource(kDataSourceName);
         thread_ = std::make_unique<DatabaseThread>();
@@ -93,6 +94,7 @@ void ElementDatabase::OpenEmbedded() {
         throw RuntimeError(FailureMessage(connection_.lastError(),
                                           tr("%1 cannot be opened.").arg(source_.description)));
     RunElementScript(connection_);
+    NameElementsIn(connection_, language_);
 }
 
 void ElementDatabase::Close() {

@@ -37,8 +37,9 @@ public:
         QSqlError error;
     };
 
-    // Chooses the data source; opens nothing yet.
-    ElementDatabase();
+    // Chooses the data source; opens nothing yet. The embedded table names the elements in
+    // `language` ("de", "pt_BR", ...) where their names in it ship with the program.
+    explicit ElementDatabase(const QString& language = {});
     ~ElementDatabase();
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;
@@ -73,6 +74,7 @@ private:
     template <typename Work> auto OnConnection(Work work) -> decltype(work());
 
     DataSourceDetails source_;
+    QString language_;
     QString connectionName_;
     QSqlDatabase connection_;
     QHash<QString, QSqlQuery> prepared_;

@@ -3,6 +3,7 @@
 
 #include "OdbcDataSource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlResult>
@@ -48,7 +49,8 @@ DataSourceDetails ReadOdbcDataSource(const QString& name) {
     DataSourceDetails source;
     source.odbc = true;
     source.name = name;
-    source.description = QStringLiteral("ODBC data source \"%1\"").arg(name);
+    source.description =
+        QCoreApplication::translate("ElementDatabase", "ODBC data source \"%1\"").arg(name);
     source.driver = ProfileString(name, "Driver", "odbc.ini");
     // The Driver line names a driver of odbcinst.ini, or the driver's library itself.
     QString library = source.driver;

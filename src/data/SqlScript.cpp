@@ -5,7 +5,9 @@
 
 #include "platform/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -51,13 +53,40 @@ QStringList SplitSqlScript(const QString& script) {
 void RunElementScript(const QSqlDatabase& connection) {
     QFile script(QStringLiteral(":/valtora/elements.sql"));
     if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw RuntimeError(
-            QStringLiteral("The element table's script is missing from the program."));
+        throw RuntimeError(QCoreApplication::translate(
+            "ElementDatabase", "The element table's script is missing from the program."));
     QSqlQuery query(connection);
     for (const QString& statement : SplitSqlScript(QString::fromUtf8(script.readAll()))) {
         if (!query.exec(statement)) {
-            throw RuntimeError(QStringLiteral("The element table's script cannot be run: %1")
-                                   .arg(query.lastError().text()));
+            throw RuntimeError(
+                QCoreApplication::translate("ElementDatabase",
+                                            "The element table's script cannot be run: %1")
+                    .arg(query.lastError().text()));
         }
+    }
+}
+
+void NameElementsIn(const QSqlDatabase& connection, const QString& language) {
+    QFile names(QStringLiteral(":/valtora/names/%1.tsv").arg(language));
+    if (language.isEmpty() || !names.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    // One prepared statement in one transaction: a millisecond for all of them.
+    QSqlQuery rename(connection);
+    const bool named = connection.driver()->beginTransaction() &&
+                       rename.prepare(QStringLiteral(
+                           "update elements set ElementName = ? where AtomicNumber = ?"));
+    for (const QString& line : QString::fromUtf8(names.readAll()).split(u'\n')) {
+        const QStringList fields = line.split(u'\t');
+        if (!named || line.startsWith(u'#') || fields.size() != 2)
+            continue;
+        rename.addBindValue(fields[1]);
+        rename.addBindValue(fields[0].toInt());
+        if (!rename.exec())
+            break;
+    }
+    if (!named || rename.lastError().isValid() || !connection.driver()->commitTransaction()) {
+        throw RuntimeError(QCoreApplication::translate(
+                               "ElementDatabase", "The element names in %1 cannot be loaded: %2")
+                               .arg(language, rename.lastError().text()));
     }
 }

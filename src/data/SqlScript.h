@@ -16,3 +16,8 @@
 // `connection`, statement by statement: how the embedded table is made, and any copy of it.
 // Raises a RuntimeError that says what failed.
 void RunElementScript(const QSqlDatabase& connection);
+
+// Gives the elements of that table their names in `language` ("de", "pt_BR", ...), from the
+// names that ship with the program (data/names); the English names stay where none ship. Raises
+// a RuntimeError that says what failed.
+void NameElementsIn(const QSqlDatabase& connection, const QString& language);

@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <QList>
+#include <atomic>
 
 QString NumberToText(int n) {
     return QString::number(n);
@@ -16,6 +17,8 @@ bool TextEquals(const QString& a, const QString& b) {
 }
 
 namespace {
+std::atomic<QLocale::Language> properCaseLanguage{QLocale::AnyLanguage};
+
 bool IsWordSeparator(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
 }
@@ -43,7 +46,12 @@ void AppendCodePoint(QString& out, char32_t c) {
 }
 } // namespace
 
+void SetProperCaseLanguage(QLocale::Language language) {
+    properCaseLanguage = language;
+}
+
 QString ProperCase(const QString& text) {
+    const bool dutch = properCaseLanguage == QLocale::Dutch;
     // Code points, so that letters outside the Basic Multilingual Plane map too.
     const QList<uint> codePoints = text.toUcs4();
     QString result;
@@ -58,7 +66,12 @@ QString ProperCase(const QString& text) {
             afterLetter = false;
             continue;
         }
-        if (wordStart) {
+        if (wordStart && dutch && QChar::toLower(c) == U'i' && i + 1 < codePoints.size() &&
+            QChar::toLower(codePoints[i + 1]) == U'j') {
+            // Dutch writes the digraph ij as one letter, capital IJ.
+            result.append(QStringLiteral("IJ"));
+            ++i;
+        } else if (wordStart) {
             AppendCodePoint(result, QChar::toTitleCase(c));
         } else if (c == kCapitalSigma && afterLetter &&
                    !QChar::isLetter(NextBaseCharacter(codePoints, i))) {

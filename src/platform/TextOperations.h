@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // Text conversions and comparison as the quiz uses them.
@@ -16,5 +17,10 @@ bool TextEquals(const QString& a, const QString& b);
 // The first character of every word in title case, every other character in lower case. A word
 // begins at the start of the text and after each blank, tab or line break. Characters without
 // case are kept as they are; letters beyond Latin follow Unicode's case mappings, including
-// final sigma.
+// final sigma, and the rule of the language set below.
 QString ProperCase(const QString& text);
+
+// The language of the names answered, whose own rule ProperCase follows too, for the whole
+// program as a runtime's locale is: in Dutch, a word that starts with the digraph ij starts with
+// IJ ("ijzer" becomes "IJzer"). No other language has a rule of its own; at start there is none.
+void SetProperCaseLanguage(QLocale::Language language);

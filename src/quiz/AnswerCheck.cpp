@@ -31,10 +31,10 @@ void AnswerCheck::Check() {
 
 void AnswerCheck::Judge(const QString& answer, const QString& reference) {
     if (TextEquals(answer, reference)) {
-        if (runtime_.MsgBox(kRightMessage) == RuntimeServices::kOk)
+        if (runtime_.MsgBox(tr("Your my hero")) == RuntimeServices::kOk)
             draw_.Spin();
     } else {
-        runtime_.MsgBox(kWrongMessage);
+        runtime_.MsgBox(tr("Try Again"));
         controls_.SetText(Box::txtAnswer, QString());
     }
 }

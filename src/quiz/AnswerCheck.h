@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class ControlAccess;
@@ -12,10 +13,9 @@ class RuntimeServices;
 // Judges the answer box against the element on screen: the symbol exactly as stored, the name
 // after converting the answer to proper case.
 class AnswerCheck {
-public:
-    static inline const QString kRightMessage = QStringLiteral("Your my hero");
-    static inline const QString kWrongMessage = QStringLiteral("Try Again");
+    Q_DECLARE_TR_FUNCTIONS(AnswerCheck)
 
+public:
     AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime);
 
     void Check();

@@ -62,7 +62,7 @@ frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QW
     }();
     Q_UNUSED(windowRoleInstalled);
     setObjectName(QStringLiteral("frmElements"));
-    setWindowTitle(QStringLiteral("Elements"));
+    setWindowTitle(tr("Elements"));
     setFont(WindowFont(8.25, devicePixelRatioF()));
     setFixedSize(9600 / kTwipsPerPixel, 7260 / kTwipsPerPixel);
     BuildControls();
@@ -75,17 +75,16 @@ frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QW
 
 void frmElements::BuildControls() {
     // Created bottom-most first, so that each cover box lies above the record box it covers.
-    const auto label = [this](const char* name, const char* caption, int left, int top, int width) {
-        Place(Named(new QLabel(QString::fromLatin1(caption), this), QString::fromLatin1(name)),
-              left, top, width, 255);
+    const auto label = [this](const char* name, const QString& caption, int left, int top,
+                              int width) {
+        Place(Named(new QLabel(caption, this), QString::fromLatin1(name)), left, top, width, 255);
     };
-    label("lblAtomicNumber", "Atomic Number", 3840, 3360, 1095);
-    label("lblSymbol", "Symbol", 3840, 3720, 1095);
-    label("lblElement", "Element Name", 3840, 4080, 1095);
-    label("lblAtomicMass", "Atomic Mass", 3840, 4440, 1095);
-    label("lblAnswer", "Answer", 4200, 5280, 615);
-    auto* lblName =
-        Named(new QLabel(QStringLiteral("Created by Orvashel"), this), QStringLiteral("lblName"));
+    label("lblAtomicNumber", tr("Atomic Number"), 3840, 3360, 1095);
+    label("lblSymbol", tr("Symbol"), 3840, 3720, 1095);
+    label("lblElement", tr("Element Name"), 3840, 4080, 1095);
+    label("lblAtomicMass", tr("Atomic Mass"), 3840, 4440, 1095);
+    label("lblAnswer", tr("Answer"), 4200, 5280, 615);
+    auto* lblName = Named(new QLabel(tr("Created by Orvashel"), this), QStringLiteral("lblName"));
     lblName->setFont(SignatureFont());
     Place(lblName, 5640, 6840, 3735, 255);
 
@@ -108,42 +107,40 @@ void frmElements::BuildControls() {
     readOnlyBox(Box::txtAtomicMass, 5040, 4320, 735);
     textBox(Box::txtAnswer, 5040, 5160, 1335);
 
-    const auto button = [this](const char* name, const char* caption, int left, int top) {
-        auto* push =
-            Named(new QPushButton(QString::fromLatin1(caption), this), QString::fromLatin1(name));
+    const auto button = [this](const char* name, const QString& caption, int left, int top) {
+        auto* push = Named(new QPushButton(caption, this), QString::fromLatin1(name));
         // Enter activates the focused button, as Space does.
         push->setAutoDefault(true);
         Place(push, left, top, 975, 375);
         return push;
     };
-    cmdSpin_ = button("cmdSpin", "Spin", 2280, 5160);
-    cmdCheck_ = button("cmdCheck", "Check", 6600, 5160);
+    cmdSpin_ = button("cmdSpin", tr("Spin"), 2280, 5160);
+    cmdCheck_ = button("cmdCheck", tr("Check"), 6600, 5160);
     cmdCheck_->setDefault(true);
 
-    const auto frame = [this](const char* name, const char* caption, int left, int top, int width,
-                              int height) {
-        auto* group =
-            Named(new QGroupBox(QString::fromLatin1(caption), this), QString::fromLatin1(name));
+    const auto frame = [this](const char* name, const QString& caption, int left, int top,
+                              int width, int height) {
+        auto* group = Named(new QGroupBox(caption, this), QString::fromLatin1(name));
         Place(group, left, top, width, height);
         return group;
     };
-    const auto option = [this](QGroupBox* group, Option which, const char* caption, int top,
+    const auto option = [this](QGroupBox* group, Option which, const QString& caption, int top,
                                int width) {
-        auto* radio =
-            Named(new QRadioButton(QString::fromLatin1(caption), group), ControlName(which));
+        auto* radio = Named(new QRadioButton(caption, group), ControlName(which));
         radio->setFocusPolicy(Qt::NoFocus);
         Place(radio, 240, top, width, 255);
         options_[static_cast<int>(which)] = radio;
     };
-    QGroupBox* frame1 = frame("Frame1", "Step 1", 600, 480, 2055, 1215);
-    option(frame1, Option::optName, "Guess the Name", 720, 1695);
-    option(frame1, Option::optSymbol, "Guess the Symbol", 360, 1695);
-    QGroupBox* frame2 = frame("Frame2", "Step 2", 4080, 480, 4935, 1935);
-    option(frame2, Option::opt1to36, "Elements 1 to 36", 360, 2655);
-    option(frame2, Option::opt1to38, "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80", 720, 3855);
-    option(frame2, Option::opt1to95, "Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95",
-           1080, 4455);
-    option(frame2, Option::opt1to103, "Elements 1 to 103", 1440, 2175);
+    QGroupBox* frame1 = frame("Frame1", tr("Step 1"), 600, 480, 2055, 1215);
+    option(frame1, Option::optName, tr("Guess the Name"), 720, 1695);
+    option(frame1, Option::optSymbol, tr("Guess the Symbol"), 360, 1695);
+    QGroupBox* frame2 = frame("Frame2", tr("Step 2"), 4080, 480, 4935, 1935);
+    option(frame2, Option::opt1to36, tr("Elements 1 to 36"), 360, 2655);
+    option(frame2, Option::opt1to38, tr("Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80"), 720,
+           3855);
+    option(frame2, Option::opt1to95,
+           tr("Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95"), 1080, 4455);
+    option(frame2, Option::opt1to103, tr("Elements 1 to 103"), 1440, 2175);
     OptionControl(Option::optSymbol)->setChecked(true);
     OptionControl(Option::opt1to36)->setChecked(true);
 
@@ -151,7 +148,7 @@ void frmElements::BuildControls() {
     readOnlyBox(Box::txtSymbol1, 5040, 3600, 735)->hide();
     readOnlyBox(Box::txtElement1, 5040, 3960, 975)->hide();
 
-    cmdExit_ = button("cmdExit", "Exit", 4560, 6120);
+    cmdExit_ = button("cmdExit", tr("Exit"), 4560, 6120);
 
     setTabOrder(BoxControl(Box::txtAnswer), cmdCheck_);
     setTabOrder(cmdCheck_, cmdSpin_);
@@ -194,7 +191,7 @@ void frmElements::ReachEverythingByKeyAndEar() {
     for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
         const QKeySequence key(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + i));
         options_[i]->setAccessibleDescription(
-            QStringLiteral("Shortcut: %1").arg(key.toString(QKeySequence::NativeText)));
+            tr("Shortcut: %1").arg(key.toString(QKeySequence::NativeText)));
         connect(new QShortcut(key, this), &QShortcut::activated, options_[i], &QRadioButton::click);
     }
 }

@@ -9,15 +9,21 @@
 #include "quiz/Quiz.h"
 
 // The element database the environment names (the embedded table unless an ODBC data source is
-// defined), opened and checked.
+// defined), opened and checked; the embedded table names the elements in `language`.
 struct OpenedDatabase : ElementDatabase {
-    OpenedDatabase() { Open(); }
+    explicit OpenedDatabase(const QString& language = {})
+        : ElementDatabase(language) {
+        Open();
+    }
 };
 
 // The quiz logic after start-up, over fake controls, scripted runtime services and the element
 // database the environment names.
 struct QuizHarness {
-    QuizHarness() { quiz.state.StartUp(); }
+    explicit QuizHarness(const QString& language = {})
+        : database(language) {
+        quiz.state.StartUp();
+    }
 
     // The r that draws `number` from 1..bound: the middle of its interval.
     static float RandomFor(int number, int bound) { return (number - 0.5f) / bound; }

@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Du bist spitze!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Versuch es noch einmal!</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>Die Tabelle der %1 hat keine Spalte %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>Die %1 nennt den ODBC-Treiber „%2“, der auf diesem Computer nicht installiert ist. Installieren Sie ihn, oder tragen Sie in der Zeile Driver der Datenquelle einen installierten Treiber ein: Der Befehl „odbcinst -q -d“ listet sie auf.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>Die %1 nennt keine Datenbankdatei: Ihre Zeile Database ist leer. Tragen Sie dort den Pfad der SQLite-Datei ein, die die Tabelle elements enthält.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>Die Datenbankdatei „%2“ der %1 existiert nicht. Prüfen Sie den Pfad in der Zeile Database der Datenquelle.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>Die Datei „%2“ der %1 ist keine SQLite-Datenbank. Prüfen Sie den Pfad in der Zeile Database der Datenquelle, oder erstellen Sie die Datei mit der Shell sqlite3 neu.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>Die Datenbankdatei „%2“ der %1 ist von einem anderen Programm gesperrt, das sie gerade ändert. Schließen Sie dieses Programm oder beenden Sie seine Transaktion, und starten Sie Valtora dann neu.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>Der Server der %1 nimmt keine weiteren Verbindungen an: Alle erlaubten Verbindungen sind belegt. Schließen Sie Valtora an einem anderen Arbeitsplatz, oder bitten Sie die für den Server zuständige Person, mehr Verbindungen zu erlauben oder einen Connection-Pooler vorzuschalten.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>Der Server der %1 hat die Anmeldung abgelehnt. Prüfen Sie die Zeilen Username, Password und Database der Datenquelle und ob der Server dieser Rolle erlaubt, sich von diesem Computer aus zu verbinden (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>Der Server der %1 ist nicht erreichbar. Prüfen Sie die Zeilen Servername und Port der Datenquelle, ob der Server läuft und ob dieser Computer ihn über das Netzwerk erreichen kann.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>Die Verbindung zum Server der %1 ist abgebrochen: Der Server wurde beendet oder neu gestartet, oder das Netzwerk ist ausgefallen. Starten Sie Valtora neu, sobald der Server wieder erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>Die %1 hat nicht innerhalb von %2 Sekunden geantwortet. Stellen Sie sicher, dass ihr Server läuft und nicht überlastet ist und dass kein anderes Programm ihre Datenbank gesperrt hält. Starten Sie Valtora dann neu.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Meldung des Treibers: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>Elementtabelle des Programms</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>%1: Der ODBC-Treiber von Qt (QODBC) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>Die %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>%1: Der SQLite-Treiber von Qt (QSQLITE) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>Die Abfrage „%1“ an die %2 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>ODBC-Datenquelle „%1“</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Das Skript der Elementtabelle fehlt im Programm.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Das Skript der Elementtabelle kann nicht ausgeführt werden: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Die Elementnamen für die Sprache „%1“ können nicht geladen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>„%1“ ist keine Ordnungszahl, die sich nachschlagen lässt.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>In der Tabelle %2 gibt es keine Zeile für die Ordnungszahl %1.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>Die Zeile für die Ordnungszahl %1 in der Tabelle %2 enthält kein Symbol (%3 ist leer): Keine Antwort ließe sich daran prüfen.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>Die Zeile für die Ordnungszahl %1 in der Tabelle %2 enthält keinen Namen (%3 ist leer): Keine Antwort ließe sich daran prüfen.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Die Datei wurde mit Semikolons zwischen den Spalten gespeichert, wie es Office-Programme dort tun, wo Dezimalzahlen mit Komma geschrieben werden: Importieren Sie sie mit .separator &quot;;&quot; (siehe „From a spreadsheet“ in der README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Die Datei wurde mit Tabulatoren zwischen den Spalten gespeichert: Importieren Sie sie mit .separator &quot;\t&quot; statt mit --csv (siehe „From a spreadsheet“ in der README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Die erste Zeile der Tabelle enthält die Spaltennamen: Die Datei hat über ihrer Kopfzeile eine Titelzeile. Importieren Sie sie mit --skip 1, oder löschen Sie die Titelzeile (siehe „From a spreadsheet“ in der README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>Die Tabelle hat die Spalten %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>Die Tabelle %1 der %2 kann nicht verwendet werden.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>Die %1 enthält keine Tabelle %2.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>Das Lesen der Tabelle ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Fehlende Spalten: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>Das Nachschlagen eines Elements über seine Ordnungszahl schlägt fehl: %1
+AtomicNumber muss sich mit einer bloßen Zahl (ohne Anführungszeichen) vergleichen lassen, wie in „%2“.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>Die Datei wurde zweimal in dieselbe Datenbank importiert: Ihre Kopfzeile ist zu einer Zeile der Tabelle geworden, und jedes Element steht zweimal darin. Importieren Sie die Datei erneut in eine neue Datenbankdatei (löschen Sie vorher die alte).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Keine Zeile für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Mehr als eine Zeile für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Ordnungszahlen, die keine ganzen Zahlen sind: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Zeilen ohne Ordnungszahl: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Kein Symbol für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Kein Name für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Namen, zu denen keine Antwort passen kann, weil jede Antwort mit großen Anfangsbuchstaben und sonst kleinen Buchstaben verglichen wird („Eisen“, nicht „eisen“ oder „EISEN“), für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Symbole oder Namen mit Leerzeichen davor oder dahinter, zu denen keine Antwort passen kann, für die Ordnungszahlen %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Ordnungszahl</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Elementname</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Atommasse</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Erstellt von Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Schritt 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Namen raten</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Symbol raten</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Schritt 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Elemente 1 bis 36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Elemente 1 - 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Elemente 1 - 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Elemente 1 bis 103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tastenkürzel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Ein Desktop-Quiz zu den chemischen Elementen.</translation>
+    </message>
+</context>
+</TS>

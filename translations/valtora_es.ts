@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>¡Eres mi héroe!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Inténtalo de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>La tabla en %1 no tiene la columna %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>El controlador ODBC &quot;%2&quot; que indica %1 no está instalado en este equipo. Instálelo o indique un controlador instalado en la línea Driver del origen de datos: el comando &quot;odbcinst -q -d&quot; muestra los instalados.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>En %1 no se indica ningún archivo de base de datos: su línea Database está vacía. Escriba en ella la ruta del archivo SQLite que contiene la tabla elements.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>No existe el archivo de base de datos &quot;%2&quot; indicado en %1. Compruebe la ruta en la línea Database del origen de datos.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>El archivo &quot;%2&quot; indicado en %1 no es una base de datos SQLite. Compruebe la ruta en la línea Database del origen de datos o vuelva a crear el archivo con la consola de sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>El archivo de base de datos &quot;%2&quot; indicado en %1 está bloqueado por otro programa que lo está modificando. Cierre ese programa o finalice su transacción y, después, vuelva a iniciar Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>El servidor indicado en %1 no acepta más conexiones: todas las que permite están en uso. Cierre Valtora en otro puesto o pida a quien administra el servidor que permita más conexiones o que ponga delante un agrupador de conexiones (connection pooler).</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>El servidor indicado en %1 rechazó el inicio de sesión. Compruebe las líneas Username, Password y Database del origen de datos, y que el servidor permita a ese rol conectarse desde este equipo (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>No se puede acceder al servidor indicado en %1. Compruebe las líneas Servername y Port del origen de datos, que el servidor esté en funcionamiento y que este equipo pueda llegar a él por la red.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>Se perdió la conexión con el servidor indicado en %1: el servidor se detuvo o se reinició, o falló la red. Vuelva a iniciar Valtora cuando el servidor esté disponible de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>Se agotó el tiempo de espera: %1 no respondió en %2 segundos. Compruebe que su servidor esté en funcionamiento y no esté sobrecargado, y que ningún otro programa mantenga bloqueada su base de datos; después, vuelva a iniciar Valtora.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Mensaje del controlador: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>la tabla de elementos integrada</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>El controlador ODBC de Qt (QODBC), necesario para %1, no está instalado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>No se puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>El controlador SQLite de Qt (QSQLITE), necesario para %1, no está instalado.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>Falló la consulta &quot;%1&quot; en %2.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>el origen de datos ODBC &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Falta en el programa el script de la tabla de elementos.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>No se puede ejecutar el script de la tabla de elementos: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>No se pueden cargar los nombres de los elementos para el idioma %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>&quot;%1&quot; no es un número atómico que se pueda buscar.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>No hay ninguna fila para el número atómico %1 en la tabla %2.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>La fila del número atómico %1 en la tabla %2 no tiene símbolo (la columna %3 está vacía): no se podría comparar ninguna respuesta con ella.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>La fila del número atómico %1 en la tabla %2 no tiene nombre (la columna %3 está vacía): no se podría comparar ninguna respuesta con ella.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>El archivo se guardó con punto y coma entre sus columnas, como hacen los programas de ofimática cuando los decimales se escriben con coma: impórtelo con .separator &quot;;&quot; (consulte &quot;From a spreadsheet&quot; en el README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>El archivo se guardó con tabuladores entre sus columnas: impórtelo con .separator &quot;\t&quot; en lugar de --csv (consulte &quot;From a spreadsheet&quot; en el README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>La primera fila de la tabla contiene los nombres de las columnas: el archivo tiene una fila de título encima del encabezado. Impórtelo con --skip 1 o elimine la fila de título (consulte &quot;From a spreadsheet&quot; en el README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>La tabla tiene las columnas %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>No se puede usar la tabla %1 en %2.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>No existe la tabla %2 en %1.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>No se pudo leer la tabla: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Columnas que faltan: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>Falla la búsqueda de un elemento por su número: %1
+AtomicNumber debe poder compararse con un número simple, como en &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>El archivo se importó dos veces en la misma base de datos: su fila de encabezado es una fila de la tabla y cada elemento aparece dos veces. Vuelva a importarlo en un archivo de base de datos nuevo (elimine antes el antiguo).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>No hay fila para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Hay más de una fila para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Números atómicos que no son números enteros: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Filas sin número atómico: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>No hay símbolo para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>No hay nombre para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Nombres con los que no puede coincidir ninguna respuesta, ya que las respuestas se convierten a mayúscula inicial (&quot;Hierro&quot;, no &quot;hierro&quot; ni &quot;HIERRO&quot;), para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Símbolos o nombres con espacios al principio o al final, con los que no puede coincidir ninguna respuesta, para los números atómicos %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>N.º atómico</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Masa atómica</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resp.</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Creado por Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Paso 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Adivinar nombre</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Adivinar símbolo</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Paso 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Elementos 1 a 36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Elementos 1 a 103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Atajo de teclado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Un cuestionario de escritorio sobre los elementos químicos.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Tu es mon héros&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Essaie encore</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>La table de %1 n&apos;a pas de colonne %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>Le pilote ODBC «&#xa0;%2&#xa0;» indiqué par %1 n&apos;est pas installé sur cet ordinateur. Installez-le, ou indiquez un pilote installé sur la ligne Driver de la source de données&#xa0;: la commande «&#xa0;odbcinst -q -d&#xa0;» les liste.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>Aucun fichier de base de données n&apos;est indiqué pour %1&#xa0;: la ligne Database de la source de données est vide. Indiquez sur cette ligne le chemin du fichier SQLite qui contient la table elements.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>Le fichier de base de données «&#xa0;%2&#xa0;» de %1 n&apos;existe pas. Vérifiez le chemin indiqué sur la ligne Database de la source de données.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>Le fichier «&#xa0;%2&#xa0;» de %1 n&apos;est pas une base de données SQLite. Vérifiez le chemin indiqué sur la ligne Database de la source de données, ou recréez le fichier avec l&apos;outil en ligne de commande sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>Le fichier de base de données «&#xa0;%2&#xa0;» de %1 est verrouillé par un autre programme qui le modifie. Fermez ce programme ou terminez sa transaction, puis relancez Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>Le serveur de %1 n&apos;accepte plus de connexions&#xa0;: toutes celles qu&apos;il autorise sont utilisées. Fermez Valtora sur un autre poste, ou demandez à l&apos;administrateur du serveur d&apos;autoriser davantage de connexions ou de placer devant le serveur un gestionnaire de pool de connexions.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>Le serveur de %1 a refusé l&apos;authentification. Vérifiez les lignes Username, Password et Database de la source de données, et que le serveur autorise ce rôle à se connecter depuis cet ordinateur (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>Le serveur de %1 est injoignable. Vérifiez les lignes Servername et Port de la source de données, que le serveur est en marche et que cet ordinateur peut l&apos;atteindre par le réseau.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>La connexion au serveur de %1 a été perdue&#xa0;: le serveur a été arrêté ou redémarré, ou le réseau est tombé en panne. Relancez Valtora quand le serveur sera de nouveau disponible.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>Pas de réponse de %1 dans un délai de %2&#xa0;secondes. Vérifiez que son serveur est en marche et n&apos;est pas surchargé, et qu&apos;aucun autre programme ne garde sa base de données verrouillée, puis relancez Valtora.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Message du pilote&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>la table des éléments intégrée</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>Impossible d&apos;utiliser %1&#xa0;: le pilote ODBC de Qt (QODBC) n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>Impossible d&apos;utiliser %1&#xa0;: le pilote SQLite de Qt (QSQLITE) n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>La requête «&#xa0;%1&#xa0;» sur %2 a échoué.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>la source de données ODBC «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Le script de la table des éléments est absent du programme.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Impossible d&apos;exécuter le script de la table des éléments&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Impossible de charger les noms des éléments pour la langue %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>Impossible de rechercher «&#xa0;%1&#xa0;»&#xa0;: ce n&apos;est pas un numéro atomique.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>La table %2 n&apos;a aucune ligne pour le numéro atomique %1.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>La ligne du numéro atomique %1 dans la table %2 n&apos;a pas de symbole (%3 est vide)&#xa0;: aucune réponse ne peut y être comparée.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>La ligne du numéro atomique %1 dans la table %2 n&apos;a pas de nom (%3 est vide)&#xa0;: aucune réponse ne peut y être comparée.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 de plus</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Le fichier a été enregistré avec des points-virgules entre ses colonnes, comme le font les logiciels de bureautique là où les décimales s&apos;écrivent avec une virgule&#xa0;: importez-le avec .separator &quot;;&quot; (voir «&#xa0;From a spreadsheet&#xa0;» dans le README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Le fichier a été enregistré avec des tabulations entre ses colonnes&#xa0;: importez-le avec .separator &quot;\t&quot; au lieu de --csv (voir «&#xa0;From a spreadsheet&#xa0;» dans le README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Sa première ligne contient les noms des colonnes&#xa0;: le fichier a une ligne de titre au-dessus de sa ligne d&apos;en-tête. Importez-le avec --skip 1, ou supprimez la ligne de titre (voir «&#xa0;From a spreadsheet&#xa0;» dans le README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>Ses colonnes sont&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>La table %1 de %2 est inutilisable.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>Il n&apos;y a pas de table %2 dans %1.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>Sa lecture a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Colonnes manquantes&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>La recherche d&apos;un élément par son numéro échoue&#xa0;: %1
+AtomicNumber doit pouvoir être comparé à un nombre sans guillemets, comme dans «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>Le fichier a été importé deux fois dans la même base de données&#xa0;: sa ligne d&apos;en-tête est devenue une ligne de la table, et chaque élément y figure deux fois. Importez-le à nouveau dans un nouveau fichier de base de données (supprimez d&apos;abord l&apos;ancien).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Aucune ligne pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Plusieurs lignes pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Numéros atomiques qui ne sont pas des nombres entiers&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Lignes sans numéro atomique&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Aucun symbole pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Aucun nom pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Noms auxquels aucune réponse ne peut correspondre, car les réponses sont mises avec une majuscule initiale («&#xa0;Fer&#xa0;», et non «&#xa0;fer&#xa0;» ou «&#xa0;FER&#xa0;»), pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Symboles ou noms précédés ou suivis d&apos;espaces, auxquels aucune réponse ne peut correspondre, pour les numéros atomiques %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>N° atomique</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Nom élément</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Masse atom.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Rép.</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Créé par Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Étape 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Quel nom&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Quel symbole&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Étape 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Éléments 1 à 36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Éléments 1 à 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Éléments 1 à 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Éléments 1 à 103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Raccourci&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Un quiz de bureau sur les éléments chimiques.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Sei un mito!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprova</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>La tabella fornita tramite %1 non ha la colonna %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>Per %1 è indicato il driver ODBC &quot;%2&quot;, che non è installato su questo computer. Installarlo, oppure indicare un driver installato nella riga Driver dell&apos;origine dati: il comando &quot;odbcinst -q -d&quot; elenca quelli installati.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>Per %1 non è indicato alcun file di database: la riga Database dell&apos;origine dati è vuota. Inserirvi il percorso del file SQLite che contiene la tabella elements.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>Il file di database &quot;%2&quot; configurato per %1 non esiste. Controllare il percorso nella riga Database dell&apos;origine dati.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>Il file &quot;%2&quot; configurato per %1 non è un database SQLite. Controllare il percorso nella riga Database dell&apos;origine dati, oppure ricreare il file con la shell sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>Il file di database &quot;%2&quot; configurato per %1 è bloccato da un altro programma che lo sta modificando. Chiudere quel programma, oppure terminarne la transazione, quindi avviare di nuovo Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>Il server configurato per %1 non accetta altre connessioni: tutte quelle consentite sono in uso. Chiudere Valtora su un&apos;altra postazione, oppure chiedere a chi gestisce il server di consentire più connessioni o di anteporgli un connection pooler.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>Il server configurato per %1 ha rifiutato l&apos;accesso. Controllare le righe Username, Password e Database dell&apos;origine dati, e che il server consenta a quel ruolo (utente) di connettersi da questo computer (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>Il server configurato per %1 non è raggiungibile. Controllare le righe Servername e Port dell&apos;origine dati, che il server sia in funzione e che questo computer possa raggiungerlo tramite la rete.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>La connessione al server configurato per %1 si è interrotta: il server è stato arrestato o riavviato, oppure la rete ha avuto un guasto. Avviare di nuovo Valtora quando il server è tornato disponibile.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>Trascorsi %2 secondi, %1 non ha ancora risposto. Controllare che il suo server sia in funzione e non sovraccarico, e che nessun altro programma tenga bloccato il suo database, quindi avviare di nuovo Valtora.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Messaggio del driver: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>la tabella degli elementi incorporata nel programma</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>Per %1 serve il driver ODBC di Qt (QODBC), che non è installato.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>Impossibile aprire %1.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>Per %1 serve il driver SQLite di Qt (QSQLITE), che non è installato.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>La query &quot;%1&quot; eseguita tramite %2 non è riuscita.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>l&apos;origine dati ODBC &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Nel programma manca lo script della tabella degli elementi.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Impossibile eseguire lo script della tabella degli elementi: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Impossibile caricare i nomi degli elementi per la lingua %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>&quot;%1&quot; non è un numero atomico valido da cercare.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>Nella tabella %2 non c&apos;è alcuna riga per il numero atomico %1.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>Nella tabella %2 la riga del numero atomico %1 non ha un simbolo (%3 è vuoto): non ci sarebbe nulla con cui confrontare le risposte.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>Nella tabella %2 la riga del numero atomico %1 non ha un nome (%3 è vuoto): non ci sarebbe nulla con cui confrontare le risposte.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> e altri %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Il file è stato salvato con il punto e virgola tra le colonne, come fanno i programmi per ufficio dove i decimali si scrivono con la virgola: importarlo con .separator &quot;;&quot; (vedere &quot;From a spreadsheet&quot; nel README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Il file è stato salvato con le tabulazioni tra le colonne: importarlo con .separator &quot;\t&quot; invece di --csv (vedere &quot;From a spreadsheet&quot; nel README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>La prima riga della tabella contiene i nomi delle colonne: il file ha una riga di titolo sopra l&apos;intestazione. Importarlo con --skip 1, oppure eliminare la riga di titolo (vedere &quot;From a spreadsheet&quot; nel README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>La tabella ha le colonne %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>Impossibile usare la tabella %1 fornita tramite %2.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>La tabella %2 non esiste: %1 non la contiene.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>La lettura della tabella non è riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Colonne mancanti: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>La ricerca di un elemento in base al numero non riesce: %1
+AtomicNumber deve poter essere confrontato con un numero scritto senza virgolette, come in &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>Il file è stato importato due volte nello stesso database: la sua riga di intestazione è diventata una riga della tabella, e ogni elemento vi compare due volte. Importarlo di nuovo in un file di database nuovo (prima eliminare quello vecchio).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Nessuna riga per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Più di una riga per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Numeri atomici che non sono numeri interi: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Righe senza numero atomico: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Nessun simbolo per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Nessun nome per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Nomi a cui nessuna risposta può corrispondere, perché le risposte vengono scritte con l&apos;iniziale maiuscola e il resto minuscolo (&quot;Ferro&quot;, non &quot;ferro&quot; o &quot;FERRO&quot;), per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Simboli o nomi con spazi all&apos;inizio o alla fine, a cui nessuna risposta può corrispondere, per i numeri atomici %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elementi</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>N. atomico</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Simbolo</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Massa atomica</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risp.</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Creato da Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Passo 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Trova il nome</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Trova il simbolo</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Passo 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Elementi da 1 a 36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Elementi 1 - 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Elementi 1 - 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Elementi da 1 a 103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tasto di scelta rapida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Un quiz per desktop sugli elementi chimici.</translation>
+    </message>
+</context>
+</TS>

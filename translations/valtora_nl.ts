@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Je bent mijn held!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Probeer opnieuw</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>De tabel in %1 heeft geen kolom %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>%1 verwijst naar het ODBC-stuurprogramma &quot;%2&quot;, dat niet op deze computer is geïnstalleerd. Installeer het, of geef op de Driver-regel van de gegevensbron een geïnstalleerd stuurprogramma op: de opdracht &quot;odbcinst -q -d&quot; toont welke er zijn.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>%1 geeft geen databasebestand op: de Database-regel is leeg. Vul daar het pad in van het SQLite-bestand met de tabel elements.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>Het databasebestand &quot;%2&quot; van %1 bestaat niet. Controleer het pad op de Database-regel van de gegevensbron.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>Het bestand &quot;%2&quot; van %1 is geen SQLite-database. Controleer het pad op de Database-regel van de gegevensbron, of maak het bestand opnieuw aan met de shell sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>Het databasebestand &quot;%2&quot; van %1 is vergrendeld door een ander programma dat het aan het wijzigen is. Sluit dat programma of beëindig de transactie ervan, en start Valtora daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>De server van %1 accepteert geen verbindingen meer: alle toegestane verbindingen zijn in gebruik. Sluit Valtora op een andere computer, of vraag de beheerder van de server om meer verbindingen toe te staan of er een connection pooler vóór te plaatsen.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>De server van %1 heeft de aanmelding geweigerd. Controleer de regels Username, Password en Database van de gegevensbron, en of de server die rol toestaat om vanaf deze computer verbinding te maken (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>De server van %1 is niet bereikbaar. Controleer de regels Servername en Port van de gegevensbron, of de server draait, en of deze computer de server via het netwerk kan bereiken.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>De verbinding met de server van %1 is verbroken: de server is gestopt of opnieuw gestart, of het netwerk is uitgevallen. Start Valtora opnieuw zodra de server weer beschikbaar is.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>%1 heeft niet binnen %2 seconden geantwoord. Controleer of de server ervan draait en niet overbelast is, en of geen ander programma de database ervan vergrendeld houdt. Start Valtora daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Melding van het stuurprogramma: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>de ingebouwde elemententabel</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>%1: het ODBC-stuurprogramma van Qt (QODBC) is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>%1 kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>%1: het SQLite-stuurprogramma van Qt (QSQLITE) is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>De query &quot;%1&quot; op %2 is mislukt.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>ODBC-gegevensbron &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Het script van de elemententabel ontbreekt in het programma.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Het script van de elemententabel kan niet worden uitgevoerd: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>De elementnamen in %1 kunnen niet worden geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>&quot;%1&quot; is geen atoomnummer dat kan worden opgezocht.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>Er is geen rij voor atoomnummer %1 in tabel %2.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>De rij voor atoomnummer %1 in tabel %2 heeft geen symbool (%3 is leeg): er kan geen enkel antwoord aan worden getoetst.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>De rij voor atoomnummer %1 in tabel %2 heeft geen naam (%3 is leeg): er kan geen enkel antwoord aan worden getoetst.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> en nog %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Het bestand is opgeslagen met puntkomma&apos;s tussen de kolommen, zoals kantoorprogramma&apos;s dat doen waar decimalen met een komma worden geschreven: importeer het met .separator &quot;;&quot; (zie &quot;From a spreadsheet&quot; in de README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Het bestand is opgeslagen met tabs tussen de kolommen: importeer het met .separator &quot;\t&quot; in plaats van --csv (zie &quot;From a spreadsheet&quot; in de README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>De eerste rij van de tabel bevat de kolomnamen: het bestand heeft een titelrij boven de koprij. Importeer het met --skip 1, of verwijder de titelrij (zie &quot;From a spreadsheet&quot; in de README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>De tabel heeft de kolommen %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>De tabel %1 van %2 kan niet worden gebruikt.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>%1 heeft geen tabel %2.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>Het lezen van de tabel is mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Ontbrekende kolommen: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>Een element opzoeken op zijn nummer mislukt: %1
+AtomicNumber moet met een kaal getal vergeleken kunnen worden, zoals in &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>Het bestand is twee keer in dezelfde database geïmporteerd: de koprij is een rij van de tabel geworden en elk element staat er twee keer in. Importeer het opnieuw in een nieuw databasebestand (verwijder eerst het oude).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Geen rij voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Meer dan één rij voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Atoomnummers die geen gehele getallen zijn: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Rijen zonder atoomnummer: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Geen symbool voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Geen naam voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Namen waarmee geen antwoord kan overeenkomen, omdat elk woord van een antwoord een beginhoofdletter krijgt (&quot;IJzer&quot;, niet &quot;ijzer&quot; of &quot;IJZER&quot;), voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Symbolen of namen met spaties eromheen, waarmee geen antwoord kan overeenkomen, voor atoomnummers %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elementen</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Atoomnummer</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbool</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Elementnaam</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Atoommassa</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antw.</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Gemaakt door Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Draaien</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Nakijken</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Stap 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Naam raden</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Symbool raden</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Stap 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Elementen 1 t/m 36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Elementen 1 - 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Elementen 1 - 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Elementen 1 t/m 103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Sneltoets: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Een desktopquiz over de chemische elementen.</translation>
+    </message>
+</context>
+</TS>

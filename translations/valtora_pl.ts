@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Brawo! Jesteś gwiazdą!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Spróbuj jeszcze raz</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>%1: tabela nie ma kolumny %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>%1: wskazany sterownik ODBC „%2” nie jest zainstalowany na tym komputerze. Należy go zainstalować albo wpisać w wierszu Driver źródła danych nazwę zainstalowanego sterownika. Zainstalowane sterowniki wyświetla polecenie „odbcinst -q -d”.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>%1: nie wskazano pliku bazy danych, bo wiersz Database jest pusty. Należy wpisać w nim ścieżkę do pliku SQLite, który zawiera tabelę elements.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>%1: plik bazy danych „%2” nie istnieje. Należy sprawdzić ścieżkę w wierszu Database źródła danych.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>%1: plik „%2” nie jest bazą danych SQLite. Należy sprawdzić ścieżkę w wierszu Database źródła danych albo utworzyć plik od nowa w powłoce sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>%1: plik bazy danych „%2” jest zablokowany przez inny program, który go zmienia. Należy zamknąć ten program lub zakończyć jego transakcję, a następnie ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>%1: serwer nie przyjmuje kolejnych połączeń, bo wszystkie dozwolone połączenia są zajęte. Należy zamknąć program Valtora na innym stanowisku albo poprosić administratora serwera o zwiększenie limitu połączeń lub o postawienie przed serwerem pośrednika z pulą połączeń (connection pooler).</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>%1: serwer odrzucił logowanie. Należy sprawdzić wiersze Username, Password i Database źródła danych oraz to, czy serwer pozwala tej roli łączyć się z tego komputera (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>%1: serwer jest nieosiągalny. Należy sprawdzić wiersze Servername i Port źródła danych, czy serwer działa oraz czy ten komputer może się z nim połączyć przez sieć.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>%1: utracono połączenie z serwerem – serwer został zatrzymany lub uruchomiony ponownie albo nastąpiła awaria sieci. Gdy serwer znów będzie dostępny, należy ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>%1: brak odpowiedzi w ciągu %2 s. Należy sprawdzić, czy serwer działa i nie jest przeciążony oraz czy żaden inny program nie blokuje bazy danych, a następnie ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Komunikat sterownika: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>Wbudowana tabela pierwiastków</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>%1: sterownik ODBC biblioteki Qt (QODBC) nie jest zainstalowany.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>%1: nie można otworzyć źródła danych.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>%1: sterownik SQLite biblioteki Qt (QSQLITE) nie jest zainstalowany.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>%2: zapytanie „%1” nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>Źródło danych ODBC „%1”</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>W programie brakuje skryptu, który tworzy tabelę pierwiastków.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Nie można wykonać skryptu, który tworzy tabelę pierwiastków: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Nie można wczytać nazw pierwiastków dla języka %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>„%1” nie jest liczbą atomową, którą można wyszukać.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>W tabeli %2 nie ma wiersza dla liczby atomowej %1.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>Wiersz dla liczby atomowej %1 w tabeli %2 nie zawiera symbolu (kolumna %3 jest pusta), więc żadnej odpowiedzi nie dałoby się z nim porównać.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>Wiersz dla liczby atomowej %1 w tabeli %2 nie zawiera nazwy (kolumna %3 jest pusta), więc żadnej odpowiedzi nie dałoby się z nim porównać.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> i jeszcze %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Plik zapisano ze średnikami między kolumnami – tak robią programy biurowe tam, gdzie ułamki dziesiętne zapisuje się z przecinkiem. Należy go zaimportować z użyciem .separator &quot;;&quot; (zob. „From a spreadsheet” w README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Plik zapisano z tabulatorami między kolumnami. Należy go zaimportować z użyciem .separator &quot;\t&quot; zamiast --csv (zob. „From a spreadsheet” w README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>Jej pierwszy wiersz zawiera nazwy kolumn, czyli plik ma nad nagłówkiem wiersz tytułowy. Należy zaimportować plik z opcją --skip 1 albo usunąć z niego wiersz tytułowy (zob. „From a spreadsheet” w README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>Tabela ma kolumny %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>%2: nie można użyć tabeli %1.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>%1: brak tabeli %2.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>Odczyt tabeli nie powiódł się: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Brak kolumn: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>Wyszukiwanie pierwiastka według liczby atomowej kończy się błędem: %1
+Kolumnę AtomicNumber musi dać się porównać z liczbą zapisaną bez cudzysłowów, jak w „%2”.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>Plik zaimportowano dwa razy do tej samej bazy danych: jego wiersz nagłówka stał się wierszem tabeli, a każdy pierwiastek występuje dwukrotnie. Należy zaimportować plik ponownie do nowego pliku bazy danych (wcześniej usuwając stary).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Brak wiersza dla liczb atomowych: %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Więcej niż jeden wiersz dla liczb atomowych: %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Liczby atomowe, które nie są liczbami całkowitymi: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Wiersze bez liczby atomowej: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Brak symbolu dla liczb atomowych: %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Brak nazwy dla liczb atomowych: %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Nazwy, do których nie może pasować żadna odpowiedź, bo odpowiedzi są zapisywane wielką literą tylko na początku („Żelazo”, a nie „żelazo” ani „ŻELAZO”), dla liczb atomowych: %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Symbole lub nazwy ze spacjami na początku lub na końcu, do których nie może pasować żadna odpowiedź, dla liczb atomowych: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Pierwiastki</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Liczba atom.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Masa atom.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Odp.</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Autor: Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Losuj</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Sprawdź</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Krok 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Zgadnij nazwę</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Zgadnij symbol</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Krok 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Pierwiastki 1-36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Pierwiastki 1-38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Pierwiastki 1-38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Pierwiastki 1-103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Skrót klawiszowy: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Komputerowy quiz o pierwiastkach chemicznych.</translation>
+    </message>
+</context>
+</TS>

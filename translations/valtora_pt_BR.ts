@@ -1,0 +1,296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Você é demais!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Tente de novo</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>A tabela da %1 não tem a coluna %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>A %1 indica o driver ODBC &quot;%2&quot;, que não está instalado neste computador. Instale-o ou indique um driver instalado na linha Driver da fonte de dados: o comando &quot;odbcinst -q -d&quot; lista os drivers instalados.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>A %1 não indica nenhum arquivo de banco de dados: a linha Database dela está vazia. Informe nessa linha o caminho do arquivo SQLite que contém a tabela elements.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>O arquivo de banco de dados &quot;%2&quot; da %1 não existe. Verifique o caminho na linha Database da fonte de dados.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>O arquivo &quot;%2&quot; da %1 não é um banco de dados SQLite. Verifique o caminho na linha Database da fonte de dados ou crie o arquivo novamente com o shell sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>O arquivo de banco de dados &quot;%2&quot; da %1 está bloqueado por outro programa que o está alterando. Feche esse programa ou encerre a transação dele e, em seguida, inicie o Valtora novamente.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>O servidor da %1 não aceita mais conexões: todas as conexões que ele permite estão em uso. Feche o Valtora em outro computador ou peça ao responsável pelo servidor que permita mais conexões ou que coloque um pooler de conexões à frente dele.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>O servidor da %1 recusou o login. Verifique as linhas Username, Password e Database da fonte de dados e se o servidor permite que esse usuário se conecte a partir deste computador (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>Não é possível acessar o servidor da %1. Verifique as linhas Servername e Port da fonte de dados, se o servidor está em execução e se este computador consegue alcançá-lo pela rede.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>A conexão com o servidor da %1 foi perdida: o servidor foi parado ou reiniciado, ou a rede falhou. Inicie o Valtora novamente quando o servidor voltar a funcionar.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>A %1 não respondeu em %2 segundos. Verifique se o servidor dela está em execução e não está sobrecarregado e se nenhum outro programa mantém o banco de dados dela bloqueado; em seguida, inicie o Valtora novamente.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Mensagem do driver: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>tabela de elementos embutida</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>O driver ODBC do Qt (QODBC), necessário para a %1, não está instalado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>Não é possível abrir a %1.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>O driver SQLite do Qt (QSQLITE), necessário para a %1, não está instalado.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>A consulta &quot;%1&quot; na %2 falhou.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>fonte de dados ODBC &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>O script da tabela de elementos está faltando no programa.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Não é possível executar o script da tabela de elementos: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Não é possível carregar os nomes dos elementos no idioma %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>&quot;%1&quot; não é um número atômico que possa ser consultado.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>Não há linha para o número atômico %1 na tabela %2.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>A linha do número atômico %1 na tabela %2 não tem símbolo (%3 está vazio): nenhuma resposta poderia ser conferida com ela.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>A linha do número atômico %1 na tabela %2 não tem nome (%3 está vazio): nenhuma resposta poderia ser conferida com ela.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>O arquivo foi salvo com ponto e vírgula entre as colunas, como fazem os programas de escritório quando os decimais são escritos com vírgula: importe-o com .separator &quot;;&quot; (veja &quot;From a spreadsheet&quot; no README).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>O arquivo foi salvo com tabulações entre as colunas: importe-o com .separator &quot;\t&quot; em vez de --csv (veja &quot;From a spreadsheet&quot; no README).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
+        <translation>A primeira linha da tabela contém os nomes das colunas: o arquivo tem uma linha de título acima do cabeçalho. Importe-o com --skip 1 ou apague a linha de título (veja &quot;From a spreadsheet&quot; no README).</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>A tabela tem as colunas %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>Não é possível usar a tabela %1 da %2.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>A %1 não tem a tabela %2.</translation>
+    </message>
+    <message>
+        <source>Reading it failed: %1</source>
+        <translation>A leitura da tabela falhou: %1</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Colunas ausentes: %1.</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: %1
+AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
+        <translation>A consulta de um elemento pelo número falha: %1
+AtomicNumber precisa poder ser comparado com um número sem aspas, como em &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>O arquivo foi importado duas vezes no mesmo banco de dados: a linha de cabeçalho dele virou uma linha da tabela, e cada elemento aparece duas vezes. Importe-o novamente em um arquivo de banco de dados novo (apague o antigo antes).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Nenhuma linha para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Mais de uma linha para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Números atômicos que não são números inteiros: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Linhas sem número atômico: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Sem símbolo para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Sem nome para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Nomes com os quais nenhuma resposta pode coincidir, já que as respostas são escritas com iniciais maiúsculas (&quot;Ferro&quot;, e não &quot;ferro&quot; ou &quot;FERRO&quot;), para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Símbolos ou nomes com espaços antes ou depois, com os quais nenhuma resposta pode coincidir, para os números atômicos %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Nº atômico</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Massa atômica</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Palpite</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Criado por Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Sortear</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Conferir</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Passo 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Acerte o nome</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Acerte o símbolo</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Passo 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Elementos 1 a 36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Elementos 1 a 103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Atalho: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Um quiz para computador sobre os elementos químicos.</translation>
+    </message>
+</context>
+</TS>
