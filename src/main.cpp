@@ -4,14 +4,12 @@
 #include "data/ElementDatabase.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
-#include "platform/TextOperations.h"
+#include "platform/Translation.h"
 #include "ui/frmElements.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -22,15 +20,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
 
-    // The window, its messages and the element names in the language of the user's locale
-    // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where they are translated, else in English. Only that
-    // one language is loaded.
-    QTranslator translation;
-    if (translation.load(QLocale::system(), QStringLiteral("valtora"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&translation);
-    const QString language = translation.language();
-    SetProperCaseLanguage(QLocale(language).language());
+    // The window, its messages and the element names in the language of the user's locale.
+    const Translation translation;
 
     // --help and --version; Qt's own options (-platform, ...) are taken by QApplication above.
     QCommandLineParser options;
@@ -41,7 +32,7 @@ int main(int argc, char* argv[]) {
     options.process(app);
 
     QtRuntimeServices runtime;
-    ElementDatabase database(language);
+    ElementDatabase database(translation.Language());
     if (!RunReportingErrors(runtime, [&] { database.Open(); }))
         return kRuntimeErrorExitStatus;
 

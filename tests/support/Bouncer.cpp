@@ -14,34 +14,24 @@ Bouncer::Bouncer(int serverPort, int poolSize, int maxClients) {
     probe.listen(QHostAddress::LocalHost);
     port_ = probe.serverPort();
     probe.close();
-    // Run as root, PgBouncer runs as the user "postgres", who must read its files.
-    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                              QFile::ReadOther | QFile::ExeOther);
+    QFile config(QStringLiteral(VALTORA_TEST_DATA "/pgbouncer.ini"));
+    config.open(QIODevice::ReadOnly);
+    const QString path = folder_.path();
     Write(QStringLiteral("userlist.txt"), "\"quiz\" \"quiz\"\n");
-    Write(QStringLiteral("pgbouncer.ini"),
-          QStringLiteral("[databases]\n"
-                         "elements = host=127.0.0.1 port=%1 dbname=elements\n"
-                         "[pgbouncer]\n"
-                         "listen_addr = 127.0.0.1\n"
-                         "listen_port = %2\n"
-                         "unix_socket_dir =\n"
-                         "auth_type = scram-sha-256\n"
-                         "auth_file = %3/userlist.txt\n"
-                         "pool_mode = transaction\n"
-                         "default_pool_size = %4\n"
-                         "max_client_conn = %5\n"
-                         "ignore_startup_parameters = extra_float_digits\n")
-              .arg(serverPort)
-              .arg(port_)
-              .arg(folder_.path())
-              .arg(poolSize)
-              .arg(maxClients)
-              .toUtf8());
-    QStringList arguments{folder_.filePath(QStringLiteral("pgbouncer.ini"))};
-    if (geteuid() == 0)
-        arguments = QStringList{"-u", "postgres"} + arguments;
+    Write(QStringLiteral("pgbouncer.ini"), QString::fromUtf8(config.readAll())
+                                               .arg(serverPort)
+                                               .arg(port_)
+                                               .arg(path)
+                                               .arg(poolSize)
+                                               .arg(maxClients)
+                                               .toUtf8());
+    // Run as root, PgBouncer runs as the user "postgres", who must read its files.
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                    QFile::ReadOther | QFile::ExeOther);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QStringLiteral("pgbouncer"), arguments);
+    process_.start(QStringLiteral("pgbouncer"),
+                   (geteuid() == 0 ? QStringList{"-u", "postgres"} : QStringList{}) +
+                       QStringList{folder_.filePath(QStringLiteral("pgbouncer.ini"))});
     QTcpSocket socket;
     const QDeadlineTimer deadline(30'000);
     do {

@@ -27,16 +27,16 @@ void CreateSqliteElementFile(const QString& path, const QStringList& changes) {
     QSqlDatabase::removeDatabase(path);
 }
 
-void RunPsql(const QString& database, const QByteArray& sql) {
+QByteArray RunPsql(const QString& database, const QByteArray& sql) {
     QProcess psql;
-    psql.setProcessChannelMode(QProcess::MergedChannels);
-    psql.start(QStringLiteral("psql"), {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-d", database});
+    psql.start(QStringLiteral("psql"), {"-XAtq", "-v", "ON_ERROR_STOP=1", "-d", database});
     psql.write(sql);
     psql.closeWriteChannel();
     if (!psql.waitForFinished(120'000) || psql.exitStatus() != QProcess::NormalExit ||
         psql.exitCode() != 0)
         throw RuntimeError(QStringLiteral("psql failed: ") +
-                           QString::fromLocal8Bit(psql.readAll()));
+                           QString::fromLocal8Bit(psql.readAllStandardError()));
+    return psql.readAllStandardOutput();
 }
 
 void CreatePostgresElementDatabase(const QString& database, const QStringList& changes) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 // Copies of the element table the program ships, in databases of their own, for the tests and
@@ -12,8 +13,9 @@
 void CreateSqliteElementFile(const QString& path, const QStringList& changes = {});
 
 // Runs SQL through psql as the superuser of the PostgreSQL cluster the environment names (as
-// pg_virtualenv sets PGHOST, PGPORT, PGUSER and PGPASSWORD).
-void RunPsql(const QString& database, const QByteArray& sql);
+// pg_virtualenv sets PGHOST, PGPORT, PGUSER and PGPASSWORD); returns the rows it printed, a line
+// each, their values separated by "|".
+QByteArray RunPsql(const QString& database, const QByteArray& sql);
 
 // A PostgreSQL database holding the table, changed by `changes`, that the role "quiz" (which
 // must exist) may only read.
