@@ -59,3 +59,8 @@ case=postgresql-csv
 cp "$source/tests/data/trailing-row.csv" elements.csv
 recipe postgresql-csv | sh -e > /dev/null
 shows "$iron"
+# A file it cannot read (semicolons, read as commas) leaves the table as it was.
+case="postgresql-csv on semicolons"
+cp "$source/tests/data/semicolons.csv" elements.csv
+if recipe postgresql-csv | sh -e > /dev/null 2>&1; then echo "$case: read"; exit 1; fi
+shows "$iron"

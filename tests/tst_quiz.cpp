@@ -123,19 +123,15 @@ private slots:
         QSqlQuery change(QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst()));
         QVERIFY(change.exec("update elements set AtomicSymbol = '' where AtomicNumber = 27"));
         QVERIFY(change.exec("update elements set ElementName = ' ' where AtomicNumber = 28"));
-        const QString row =
-            QStringLiteral("The row for atomic number %1 in table elements has no ");
-        for (const auto& [number, message] :
-             {std::pair<QString, QString>{"119", "There is no row for atomic number 119 in table "
-                                                 "elements."},
-              {"27", row.arg(27) + "symbol (AtomicSymbol is empty): no answer could be judged "
-                                   "against it."},
-              {"28", row.arg(28) + "name (ElementName is empty): no answer could be judged "
-                                   "against it."},
-              {"", "\"\" is not an atomic number to look up."},
-              {"1 or 1=1", "\"1 or 1=1\" is not an atomic number to look up."},
-              {"-1", "\"-1\" is not an atomic number to look up."},
-              {"\u0667", "\"\u0667\" is not an atomic number to look up."}}) {
+        const QString empty = QStringLiteral(
+            "The row for atomic number %1 in table elements has no %2 (%3 is empty): no answer "
+            "could be judged against it.");
+        for (const QString number : {"119", "27", "28", "", "1 or 1=1", "-1", "\u0667"}) {
+            const QString message =
+                number == "119"  ? "There is no row for atomic number 119 in table elements."
+                : number == "27" ? empty.arg(number, "symbol", "AtomicSymbol")
+                : number == "28" ? empty.arg(number, "name", "ElementName")
+                                 : "\"" + number + "\" is not an atomic number to look up.";
             harness.quiz.state.SetStrNumber(number);
             try {
                 harness.quiz.lookup.GetRecord();
