@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <latch>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <thread>
@@ -58,8 +59,16 @@ void RunDesk(Desk& desk, int index, int desks, Clock::time_point begin, int seco
     }
     desk.startedAt = Clock::now();
     classStarted.arrive_and_wait();
-    // The class leaves together too, once every desk has stopped spinning.
-    const auto leave = qScopeGuard([&classDone] { classDone.arrive_and_wait(); });
+    // The class leaves together too, once every desk has stopped spinning. Desks close their
+    // connections one at a time: a thousand closed at once in one process queue in the driver
+    // manager for longer than a desk waits for its server, which ends the process as it ends
+    // the program; on a desk of its own, each closes at once.
+    const auto leave = qScopeGuard([&] {
+        classDone.arrive_and_wait();
+        static std::mutex closing;
+        const std::lock_guard one(closing);
+        quiz.reset();
+    });
     if (!quiz)
         return;
     quiz->Click(Option::opt1to103);
@@ -117,6 +126,9 @@ Figure RunFigure(const QStringList& dataSource, int desks, int seconds, int pace
     while (!child.waitForFinished(2000) && !deadline.hasExpired())
         figure.peakConnections = std::max(figure.peakConnections, ServerConnections());
     const QList<QByteArray> numbers = child.readAllStandardOutput().simplified().split(' ');
+    // A desk whose call to the server was given up ends its process, as it ends the program.
+    if (numbers.size() != 6)
+        std::fprintf(stderr, "the desks ended with status %d\n", child.exitCode());
     if (numbers.size() == 6) {
         figure.started = numbers[0].toInt();
         figure.refused = numbers[1].toInt();

@@ -30,7 +30,6 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
     using Clock = std::chrono::steady_clock;
     // How long input-free event handling may wait between two looks at the work.
     constexpr std::chrono::milliseconds kRepaintEvery{50};
-    constexpr std::chrono::microseconds kSpinFor{200};
     const Clock::time_point deadline = Clock::now() + limit;
     const bool programThread = QCoreApplication::instance() &&
                                QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -42,12 +41,6 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
     done_ = false;
     thrown_ = nullptr;
     changed_.notify_all();
-    // Most work takes microseconds: look for it a while before sleeping, which costs a wake-up.
-    for (const Clock::time_point spin = Clock::now() + kSpinFor; !done_ && Clock::now() < spin;) {
-        lock.unlock();
-        std::this_thread::yield();
-        lock.lock();
-    }
     while (!changed_.wait_until(lock, std::min(deadline, Clock::now() + kRepaintEvery),
                                 [this] { return done_; })) {
         if (Clock::now() >= deadline) {
