@@ -119,6 +119,15 @@ QString ElementDatabase::QueryFailed(const QString& select) const {
     return tr("The query \"%1\" on %2 failed.").arg(select, source_.description);
 }
 
+bool ElementDatabase::Prepare(QSqlQuery& query, const QString& select) {
+    query.setForwardOnly(true);
+    if (!query.prepare(select))
+        return false;
+    if (source_.odbc)
+        SetOdbcQueryTimeout(query, kTimeoutSeconds);
+    return true;
+}
+
 std::optional<QSqlRecord> ElementDatabase::FirstRow(const QString& select) {
     return OnConnection([this, select]() -> std::optional<QSqlRecord> {
         // Questions repeat the same few query texts: keep each prepared, up to a bound.
@@ -128,11 +137,8 @@ std::optional<QSqlRecord> ElementDatabase::FirstRow(const QString& select) {
             if (prepared_.size() >= kMostPrepared)
                 prepared_.clear();
             QSqlQuery query(connection_);
-            query.setForwardOnly(true);
-            if (!query.prepare(select))
+            if (!Prepare(query, select))
                 throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
-            if (thread_)
-                SetOdbcQueryTimeout(query, kTimeoutSeconds);
             found = prepared_.insert(select, query);
         }
         QSqlQuery& query = *found;
@@ -153,15 +159,8 @@ ElementDatabase::Rows ElementDatabase::Select(const QString& select) {
     Rows rows = OnConnection([this, select] {
         Rows read;
         QSqlQuery query(connection_);
-        query.setForwardOnly(true);
         query.setNumericalPrecisionPolicy(QSql::HighPrecision);
-        if (!query.prepare(select)) {
-            read.error = query.lastError();
-            return read;
-        }
-        if (thread_)
-            SetOdbcQueryTimeout(query, kTimeoutSeconds);
-        if (!query.exec()) {
+        if (!Prepare(query, select) || !query.exec()) {
             read.error = query.lastError();
             return read;
         }

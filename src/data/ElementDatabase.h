@@ -68,6 +68,9 @@ private:
     void OpenOdbc();
     void OpenEmbedded();
     void Close();
+    // Prepares a select, forward only and within the query timeout; false, with the query's
+    // error, where it cannot be.
+    [[nodiscard]] bool Prepare(QSqlQuery& query, const QString& select);
     QString QueryFailed(const QString& select) const;
     // Runs `work` where the connection lives: on the driver's thread for an ODBC data source,
     // within the timeout; on the calling thread for the embedded table, which cannot block.
