@@ -5,13 +5,16 @@
 
 #include "Measure.h"
 #include "platform/RuntimeError.h"
-#include "support/Bouncer.h"
 #include "support/ElementCopies.h"
 #include "support/QuizHarness.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QScopeGuard>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <chrono>
 #include <cstdio>
@@ -20,6 +23,7 @@
 #include <optional>
 #include <random>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -174,6 +178,68 @@ void Print(const QString& what, int desks, const Figure& figure, double oneDesk,
                         << Qt::endl;
 }
 
+// A throwaway PgBouncer on a free loopback port in front of the server, pooling transactions
+// into at most kPoolSize server connections; stopped with the object.
+class Bouncer {
+public:
+    explicit Bouncer(int serverPort) {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        port_ = probe.serverPort();
+        probe.close();
+        // Run as root, PgBouncer runs as the user "postgres", who must read its files.
+        QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::ExeOther);
+        Write(QStringLiteral("userlist.txt"), "\"quiz\" \"quiz\"\n");
+        Write(QStringLiteral("pgbouncer.ini"),
+              QStringLiteral("[databases]\n"
+                             "elements = host=127.0.0.1 port=%1 dbname=elements\n"
+                             "[pgbouncer]\n"
+                             "listen_addr = 127.0.0.1\n"
+                             "listen_port = %2\n"
+                             "unix_socket_dir =\n"
+                             "auth_type = scram-sha-256\n"
+                             "auth_file = %3/userlist.txt\n"
+                             "pool_mode = transaction\n"
+                             "default_pool_size = %4\n"
+                             "max_client_conn = %5\n"
+                             "ignore_startup_parameters = extra_float_digits\n")
+                  .arg(serverPort)
+                  .arg(port_)
+                  .arg(folder_.path())
+                  .arg(kPoolSize)
+                  .arg(kPooledDesks + 100)
+                  .toUtf8());
+        QStringList arguments{folder_.filePath(QStringLiteral("pgbouncer.ini"))};
+        if (geteuid() == 0)
+            arguments = QStringList{"-u", "postgres"} + arguments;
+        process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        process_.start(QStringLiteral("pgbouncer"), arguments);
+        QTcpSocket socket;
+        const QDeadlineTimer deadline(30'000);
+        do {
+            socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port_));
+        } while (!socket.waitForConnected(200) && !deadline.hasExpired());
+    }
+    ~Bouncer() {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+    int Port() const { return port_; }
+
+private:
+    void Write(const QString& name, const QByteArray& text) {
+        QFile file(folder_.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    }
+
+    QTemporaryDir folder_;
+    QProcess process_;
+    int port_ = 0;
+};
 } // namespace
 
 int RunDesks(int desks, int seconds, int paceMs) {
@@ -236,7 +302,7 @@ int DesksFigures(int seconds) {
     Print(QStringLiteral("direct"), kDirectDesks,
           RunFigure(DataSource(serverPort, false), kDirectDesks, seconds, 0), oneDesk.median,
           QStringLiteral("max_connections %1").arg(kMaxConnections));
-    const Bouncer bouncer(serverPort, kPoolSize, kPooledDesks + 100);
+    const Bouncer bouncer(serverPort);
     Print(QStringLiteral("PgBouncer"), kPooledDesks,
           RunFigure(DataSource(bouncer.Port(), true), kPooledDesks, seconds, 0), oneDesk.median,
           QStringLiteral("pool of %1, transaction pooling").arg(kPoolSize));

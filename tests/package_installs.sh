@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # package_installs.sh DEB SOURCE: as root, makes a fresh, minimal Debian 12 root and, in it,
-# 1. installs DEB with apt-get, as a school's computer would, and checks that the program and its
-#    desktop entry are there, that its libraries all resolve, and that it shows its window;
-# 2. runs the README's spreadsheet recipe exactly as it stands, as root and through sudo, on a
-#    CSV file as LibreOffice saves it, and checks that the quiz plays on it;
+# 1. installs DEB with apt-get, as a school's computer would, and checks that its desktop entry
+#    is there and that the program shows its window;
+# 2. runs the README's spreadsheet recipe exactly as it stands, through sudo, on a CSV file as
+#    LibreOffice saves it, and checks that the quiz plays on it;
 # 3. runs SOURCE's scripts/play, which installs what playing needs and nothing more, builds and
 #    starts the quiz, and checks that its window shows; then configures and builds the sources
 #    with a plain cmake, which turns off the tests whose tools are missing.
@@ -33,29 +33,21 @@ in_root() {
 shows_window() {
     in_root XDG_RUNTIME_DIR=/run/wayland WAYLAND_DISPLAY=wayland-valtora QT_QPA_PLATFORM=wayland \
         WAYLAND_DEBUG=1 timeout 1800 "$1" 2>"$root/printed" &
-    until grep -q 'set_title("Elements")' "$root/printed"; do
-        if ! kill -0 $! 2>/dev/null || grep -q 'set_title("Valtora")' "$root/printed"; then
-            tail "$root/printed"
-            echo "$1: no window" >&2
-            exit 1
-        fi
+    while kill -0 $! 2>/dev/null && ! grep -q 'set_title("\(Elements\|Valtora\)")' "$root/printed"; do
         sleep 0.2
     done
+    grep -q 'set_title("Elements")' "$root/printed" || { tail "$root/printed"; exit 1; }
     kill $!
     wait $! || true
 }
 
 cp "$1" "$root/tmp/"
 in_root apt-get install -y -q "/tmp/$(basename "$1")"
-test -x "$root/usr/bin/valtora"
 test -f "$root/usr/share/applications/org.valtora.Valtora.desktop"
-if in_root ldd /usr/bin/valtora | grep 'not found'; then exit 1; fi
 shows_window valtora
 
+# The recipe as a teacher types it after sudo -s: as root, in the folder that holds the file.
 awk -v marker='<!-- recipe: csv -->' -f "$2/tests/readme_recipe.awk" "$2/README.md" >"$root/recipe"
-cp "$2/tests/data/trailing-row.csv" "$root/root/elements.csv"
-in_root sh -c 'cd /root && sh -e /recipe'
-shows_window valtora
 in_root apt-get install -y -q sudo
 in_root useradd -m teacher
 echo 'teacher ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/teacher"

@@ -3,14 +3,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # readme_recipes.sh README SOURCE SHOW SQLITE_DRIVER POSTGRES_DRIVER
 # The README's recipes for a school's own table, run as written but for this test's places:
-# its folder for /srv/valtora and the ODBC configuration, the sources for /usr/share/valtora,
-# and pg_virtualenv's server (run under it) reached as its superuser; packages are installed
-# already. They run on CSV files as office programs write them (tests/data), and each ends in a
-# table the quiz plays, shown by SHOW --show 26, or in the message that says what to change.
+# its folder for /srv/valtora, /etc/pgbouncer and the ODBC configuration, the sources for
+# /usr/share/valtora, pg_virtualenv's server (run under it) reached as its superuser, PgBouncer
+# on a port beside it, started by hand; packages are installed already. They run on CSV files as
+# office programs write them (tests/data), and each ends in a table the quiz plays, shown by
+# SHOW --show 26, or in the message that says what to change. Last, the server stops behind
+# PgBouncer, which would queue a query for two minutes: the quiz says so within the limits.
 set -eu
 readme=$1 source=$2 show=$3
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+bouncer=
+trap '[ -z "$bouncer" ] || kill $bouncer; rm -rf "$work"' EXIT
 cd "$work"
 export ODBCSYSINI=$work ODBCINI=$work/user.ini
 printf '[SQLite3]\nDriver = %s\n[PostgreSQL Unicode]\nDriver = %s\n' "$4" "$5" > odbcinst.ini
@@ -19,10 +22,11 @@ printf '[SQLite3]\nDriver = %s\n[PostgreSQL Unicode]\nDriver = %s\n' "$4" "$5" >
 # The commands of the README's recipe $1, for this test.
 recipe() {
     awk -v marker="<!-- recipe: $1 -->" -f "$source/tests/readme_recipe.awk" "$readme" |
-        sed -e '/^apt-get install/d' -e '/^systemctl/d' -e '/\/etc\/postgresql/d' \
-            -e "s|/srv/valtora|$work|g" -e "s|/usr/share/valtora|$source/data|g" \
+        sed -e '/^apt-get install/d' -e '/systemctl\|systemd\|\/etc\/postgresql/d' \
+            -e "s|/srv/valtora\|/etc/pgbouncer|$work|g" -e "s|/usr/share/valtora|$source/data|g" \
             -e 's|runuser -u postgres -- ||' -e 's|db.school.example|127.0.0.1|' \
-            -e "s|Port = 5432|Port = $PGPORT|"
+            -e "s|\(Port = \|port=\)5432|\1$PGPORT|" -e "s|6432|$((PGPORT + 1000))|" \
+            -e 's|listen_addr = \*|listen_addr = 127.0.0.1|'
 }
 
 # The quiz on the data source now defined shows iron, or a message holding $1.
@@ -64,3 +68,20 @@ case="postgresql-csv on semicolons"
 cp "$source/tests/data/semicolons.csv" elements.csv
 if recipe postgresql-csv | sh -e > /dev/null 2>&1; then echo "$case: read"; exit 1; fi
 shows "$iron"
+
+case=pgbouncer
+recipe pgbouncer.ini > pgbouncer.ini
+recipe pgbouncer | sh > /dev/null 2>&1 || true
+chmod 755 "$work"
+if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- pgbouncer pgbouncer.ini & else pgbouncer pgbouncer.ini & fi
+bouncer=$!
+timeout 30 sh -c 'until echo "select 1" | isql -b Elements > /dev/null 2>&1; do sleep 0.1; done'
+shows "$iron"
+case="pgbouncer, its server stopped"
+pg_ctlcluster "$PGVERSION" regress stop -m immediate
+start=$(date +%s)
+status=0
+"$show" --show 26 > shown || status=$?
+took=$(($(date +%s) - start))
+[ "$status" = 1 ] && [ "$took" -lt 45 ] && grep -qE "did not answer within|cannot be reached" shown ||
+    { echo "$case: status $status after $took s:"; cat shown; exit 1; }

@@ -4,7 +4,7 @@
 #include "data/SqlScript.h"
 #include "platform/ErrorReporting.h"
 #include "platform/RuntimeError.h"
-#include "support/Bouncer.h"
+#include "platform/TextOperations.h"
 #include "support/ElementCopies.h"
 #include "support/OdbcTestConfig.h"
 #include "support/QuizHarness.h"
@@ -12,14 +12,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTest>
 #include <QTextStream>
 #include <csignal>
 #include <iostream>
 
-// What breaks a data source while the quiz runs: applied once the quiz shows its first element,
-// or before it starts when it shows none.
+// What breaks a data source during the quiz, applied at its step "wait", or before it starts
+// where there is none.
 using Fault = std::function<void()>;
 Q_DECLARE_METATYPE(Fault)
 
@@ -37,26 +36,25 @@ class TestDataSources : public QObject {
     // What a fault holds until its row ends: a program locking a file, paused server processes.
     std::unique_ptr<QProcess> locker_;
     QList<qint64> paused_;
-    std::unique_ptr<Bouncer> bouncer_;
 
     // Runs this program with "--show" and `steps` on the data source, in a process of its own
-    // (the driver manager reads its configuration once per process), applying `fault` at the
-    // step "wait". Returns what it printed, its exit status and how long it took after the fault.
+    // (the driver manager reads its configuration once per process), applying `fault`. Returns
+    // what it printed, its exit status and how long it took after the fault.
     static std::tuple<QString, int, qint64> Show(const QStringList& dataSource,
                                                  const QStringList& steps, const Fault& fault) {
         const OdbcTestConfig config(dataSource);
-        QProcess show;
-        show.setProcessEnvironment(config.Environment());
-        if (fault && !steps.contains(QStringLiteral("wait")))
+        const bool duringQuiz = steps.contains(QStringLiteral("wait"));
+        if (fault && !duringQuiz)
             fault();
         QElapsedTimer sinceFault;
         sinceFault.start();
+        QProcess show;
+        show.setProcessEnvironment(config.Environment());
         show.start(QCoreApplication::applicationFilePath(), QStringList{"--show"} + steps);
         QByteArray printed;
-        while (steps.contains(QStringLiteral("wait")) && !printed.contains("waiting\n") &&
-               show.waitForReadyRead(kDeadlineMs))
+        while (duringQuiz && !printed.contains("waiting\n") && show.waitForReadyRead(kDeadlineMs))
             printed += show.readAllStandardOutput();
-        if (printed.contains("waiting\n")) {
+        if (duringQuiz) {
             fault();
             sinceFault.restart();
             show.write("\n");
@@ -66,29 +64,14 @@ class TestDataSources : public QObject {
         return {QString::fromUtf8(printed), show.exitCode(), sinceFault.elapsed()};
     }
 
-    // Every atomic number in the embedded table, and what it shows of them.
-    static std::pair<QStringList, QString> Embedded() {
-        QStringList numbers;
-        for (int n = 1; n <= 118; ++n)
-            numbers.append(QString::number(n));
-        return {numbers, std::get<0>(Show({}, numbers, {}))};
-    }
-
     // The SQL of a file in tests/data.
     static QString Fixture(const char* name) {
         QFile file(QStringLiteral(VALTORA_TEST_DATA "/%1.sql").arg(QLatin1String(name)));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
-    // A loopback port where nothing listens.
-    static int DeadPort() {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        return probe.serverPort();
-    }
-
     // A copy of the element table in an SQLite file, changed by `changes`.
-    QString SqliteFile(const QStringList& changes) {
+    QString SqliteFile(const QStringList& changes = {}) {
         const QString file = folder_.filePath(QStringLiteral("%1.db").arg(++sources_));
         CreateSqliteElementFile(file, changes);
         return file;
@@ -96,18 +79,16 @@ class TestDataSources : public QObject {
     static QStringList SqliteSource(const QString& file) {
         return {QStringLiteral("Driver = " VALTORA_SQLITE_ODBC_DRIVER), "Database = " + file};
     }
-    QStringList Sqlite(const QStringList& changes) { return SqliteSource(SqliteFile(changes)); }
 
     // A copy of the element table in a new PostgreSQL database, changed by `changes`, that the
     // role "quiz" may only read.
-    QString PostgresDatabase(const QStringList& changes) {
+    QString PostgresDatabase(const QStringList& changes = {}) {
         const QString database = QStringLiteral("elements%1").arg(++sources_);
         CreatePostgresElementDatabase(database, changes);
         return database;
     }
-    QStringList Postgres(const QStringList& changes) {
-        return PostgresDataSource(PostgresDatabase(changes),
-                                  qEnvironmentVariableIntValue("PGPORT"));
+    static QStringList PostgresSource(const QString& database) {
+        return PostgresDataSource(database, qEnvironmentVariableIntValue("PGPORT"));
     }
 
     // The server processes that serve `database`, after running `sql` on each as the superuser.
@@ -143,53 +124,46 @@ private slots:
         // What is printed starts with the first, and holds the others.
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<int>("status");
-        const auto [all, allShown] = Embedded();
-        const auto plays = [&](const char* name, const QStringList& dataSource) {
-            QTest::newRow(name) << dataSource << all << Fault() << QStringList{allShown} << 0;
-        };
-        const auto fails = [](const char* name, const QStringList& dataSource,
-                              const QStringList& steps, const Fault& fault,
-                              const QStringList& message) {
-            QTest::newRow(name) << dataSource << steps << fault << message << 1;
-        };
-        const auto failsAtStart = [&](const char* name, const QStringList& dataSource,
-                                      const QStringList& message) {
-            fails(name, dataSource, {"26"}, {},
-                  QStringList{"error: " + message.first()} + message.mid(1));
-        };
-        const QStringList midQuiz{"26", "wait", "27"};
-        const QString firstShown = QStringLiteral("26\tFe\tIron\t55.845\nwaiting\nerror: ");
-
-        // Whole tables, numbers beyond 103 of any size among them.
-        plays("SQLite", Sqlite({"insert into elements values (9999999999, 'Xx', 'Big', '1')",
-                                "insert into elements values (4294967322, 'Yy', 'Wrap', '1')"}));
-        // A school's own table wins in any language.
-        QTest::newRow("SQLite, a German desk") << Sqlite({}) << QStringList{"language=de", "26"}
-                                               << Fault() << QStringList{"26\tFe\tIron\t"} << 0;
-        plays("PostgreSQL", Postgres({}));
+        QStringList all;
+        for (int n = 1; n <= 118; ++n)
+            all.append(QString::number(n));
+        const QString embedded = std::get<0>(Show({}, all, {}));
+        const QString iron = QStringLiteral("26\tFe\tIron\t55.845\n");
+        // Whole tables, numbers beyond 103 of any size among them; a school's own table stands as
+        // it is in any language.
+        QTest::newRow("SQLite, a German desk")
+            << SqliteSource(SqliteFile({"insert into elements values (9999999999, 'X', 'B', '')",
+                                        "insert into elements values (4294967322, 'Y', 'W', '')"}))
+            << QStringList{"language=de"} + all << Fault() << QStringList{embedded} << 0;
         QTest::newRow("PostgreSQL, number numeric, mass real")
-            << Postgres({Fixture("numeric-real")}) << QStringList{"26", "43"} << Fault()
-            << QStringList{"26\tFe\tIron\t55.845\n43\tTc\tTechnetium\t97\n"} << 0;
+            << PostgresSource(PostgresDatabase({Fixture("numeric-real")}))
+            << QStringList{"26", "43"} << Fault() << QStringList{iron + "43\tTc\tTechnetium\t97\n"}
+            << 0;
 
-        // What a school meets: drivers, files and servers.
+        // What a school meets: the message's first words and what it holds; where the fault
+        // comes during the quiz, after iron.
+        const auto fails =
+            [&](const char* name, const QStringList& dataSource, const QStringList& message,
+                const Fault& fault = {}, const QStringList& steps = {"26"}) {
+                const QString before = steps.contains("wait") ? iron + "waiting\n" : QString();
+                QTest::newRow(name)
+                    << dataSource << steps << fault
+                    << QStringList{before + "error: " + message.first()} + message.mid(1) << 1;
+            };
+        const QStringList duringQuiz{"26", "wait", "27"};
         const QString elements = QStringLiteral("ODBC data source \"Elements\"");
-        failsAtStart("driver not installed", {"Driver = PostgreSQL"},
-                     {elements + " names the ODBC driver \"PostgreSQL\", which is not installed",
-                      "odbcinst -q -d"});
-        failsAtStart("SQLite, no file named",
-                     {"Driver = " VALTORA_SQLITE_ODBC_DRIVER, "Database ="},
-                     {elements + " names no database file"});
+        fails("driver not installed", {"Driver = PostgreSQL"},
+              {elements + " names the ODBC driver \"PostgreSQL\", which is not", "odbcinst -q -d"});
+        fails("SQLite, no file named", {"Driver = " VALTORA_SQLITE_ODBC_DRIVER, "Database ="},
+              {elements + " names no database file"});
         const QString missing = folder_.filePath(QStringLiteral("none.db"));
-        failsAtStart("SQLite, file missing", SqliteSource(missing),
-                     {"The database file \"" + missing + "\" of " + elements + " does not exist."});
-        const QString garbage = folder_.filePath(QStringLiteral("garbage.db"));
-        QFile file(garbage);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'Z')));
-        file.close();
-        failsAtStart(
-            "SQLite, not a database", SqliteSource(garbage),
-            {"The file \"" + garbage + "\" of " + elements + " is not an SQLite database."});
-        const QString locked = SqliteFile({});
+        fails("SQLite, file missing", SqliteSource(missing),
+              {"The database file \"" + missing + "\" of " + elements + " does not exist."});
+        // This very program is a file, and no database.
+        const QString program = QCoreApplication::applicationFilePath();
+        fails("SQLite, not a database", SqliteSource(program),
+              {"The file \"" + program + "\" of " + elements + " is not an SQLite database."});
+        const QString locked = SqliteFile();
         const Fault lock = [this, locked] {
             locker_ = std::make_unique<QProcess>();
             locker_->start(QStringLiteral("sqlite3"), {locked});
@@ -198,77 +172,65 @@ private slots:
         };
         const QString isLocked =
             "The database file \"" + locked + "\" of " + elements + " is locked";
-        fails("SQLite, locked by another program", SqliteSource(locked), {"26"}, lock,
-              {"error: " + isLocked});
-        fails("SQLite, locked during the quiz", SqliteSource(locked), midQuiz, lock,
-              {firstShown + isLocked});
-        const QString emptied = SqliteFile({});
-        fails("SQLite, a name emptied during the quiz", SqliteSource(emptied), midQuiz,
-              [emptied] {
-                  QProcess::execute("sqlite3", {emptied, "update elements set ElementName = ' ' "
-                                                         "where AtomicNumber = 27"});
-              },
-              {firstShown + "The row for atomic number 27 in table elements has no name"});
+        fails("SQLite, locked by another program", SqliteSource(locked), {isLocked}, lock);
+        fails("SQLite, locked during the quiz", SqliteSource(locked), {isLocked}, lock, duringQuiz);
+        const QString emptied = SqliteFile();
+        fails(
+            "SQLite, a name emptied during the quiz", SqliteSource(emptied),
+            {"The row for atomic number 27 in table elements has no name"},
+            [emptied] {
+                QProcess::execute("sqlite3", {emptied, "update elements set ElementName = ' ' "
+                                                       "where AtomicNumber = 27"});
+            },
+            duringQuiz);
         const QString unusable = "The table elements of " + elements + " cannot be used.";
-        failsAtStart("table missing", Sqlite({"drop table elements"}),
-                     {unusable, "has no table elements"});
-        failsAtStart("column missing", Sqlite({"alter table elements drop column AtomicMass"}),
-                     {unusable,
-                      "Missing columns: AtomicMass.\nIt has the columns \"AtomicNumber\", "
-                      "\"AtomicSymbol\", \"ElementName\"."});
-        failsAtStart(
-            "rows missing, doubled, not whole, without symbol or name, or no answer can match",
-            Sqlite(SplitSqlScript(Fixture("broken-rows"))),
-            {unusable,
-             "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
-             "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
-             "Rows without an atomic number: Extra (Xx).", "No symbol for atomic numbers 8.",
-             "No name for atomic numbers 9.",
-             "proper case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
-             "blanks around them, which no answer can match, for atomic numbers 28, 29."});
+        fails("table missing", SqliteSource(SqliteFile({"drop table elements"})),
+              {unusable, "has no table elements"});
+        fails("rows missing, doubled, not whole, without symbol or name, or no answer can match",
+              SqliteSource(SqliteFile(SplitSqlScript(Fixture("broken-rows")))),
+              {unusable,
+               "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
+               "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
+               "without an atomic number: Extra (Xx).", "No symbol for atomic numbers 8.",
+               "No name for atomic numbers 9.",
+               "(\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
+               "blanks around them, which no answer can match, for atomic numbers 28, 29."});
+        // Dutch writes IJ as one letter: no answer matches "Ijzer", and the check says so.
+        fails("SQLite, a Dutch desk",
+              SqliteSource(SqliteFile({"update elements set ElementName = 'Ijzer' where "
+                                       "AtomicNumber = 26"})),
+              {unusable, "IRON\"), for atomic numbers 26."}, {}, {"language=nl", "26"});
 
-        const int port = qEnvironmentVariableIntValue("PGPORT");
         const QString serverOf = "The server of " + elements;
-        failsAtStart("PostgreSQL, no connection left",
-                     Postgres({"do $$ begin execute format('alter database %I connection limit "
-                               "0', current_database()); end $$"}),
-                     {serverOf + " accepts no more connections", "too many connections"});
-        failsAtStart("PostgreSQL, wrong password",
-                     PostgresDataSource(PostgresDatabase({}), port)
-                         .replaceInStrings(QStringLiteral("Password = quiz"),
-                                           QStringLiteral("Password = wrong")),
-                     {serverOf + " refused the login.", "password authentication failed"});
-        failsAtStart("PostgreSQL, nothing listens", PostgresDataSource("elements", DeadPort()),
-                     {serverOf + " cannot be reached."});
+        fails(
+            "PostgreSQL, no connection left",
+            PostgresSource(PostgresDatabase({"do $$ begin execute format('alter database %I "
+                                             "connection limit 0', current_database()); end $$"})),
+            {serverOf + " accepts no more connections", "too many connections"});
+        fails("PostgreSQL, nothing listens", PostgresDataSource("elements", 1),
+              {serverOf + " cannot be reached."});
         const QString noAnswer = elements + " did not answer within 10 seconds.";
-        failsAtStart("PostgreSQL, a view that sleeps", Postgres({Fixture("view-that-sleeps")}),
-                     {noAnswer});
         // The quiz's role may only read, even through a function that writes.
-        failsAtStart("PostgreSQL, a view that writes", Postgres({Fixture("view-that-writes")}),
-                     {unusable, "cannot execute INSERT in a read-only transaction"});
-        const QString paused = PostgresDatabase({});
-        fails("PostgreSQL, its server process paused", PostgresDataSource(paused, port), midQuiz,
-              [this, paused] {
-                  for (const QByteArray& pid : Backends(paused)) {
-                      if (!pid.isEmpty() && ::kill(pid.toInt(), SIGSTOP) == 0)
-                          paused_.append(pid.toInt());
-                  }
-                  QVERIFY(!paused_.isEmpty());
-              },
-              {firstShown + noAnswer});
-        const QString restarted = PostgresDatabase({});
-        fails("PostgreSQL, its server process ended by a restart",
-              PostgresDataSource(restarted, port), midQuiz,
-              [restarted] { Backends(restarted, "pg_terminate_backend(pid)"); },
-              {firstShown + "The connection to the server of " + elements + " was lost",
-               "terminating connection due to administrator command"});
-        // Through PgBouncer, to a server that is not there: the pooler would queue the query for
-        // two minutes.
-        bouncer_ = std::make_unique<Bouncer>(DeadPort(), 1, 10);
-        failsAtStart("PgBouncer, no server behind it",
-                     PostgresDataSource("elements", bouncer_->Port()) +
-                         QStringList{"UseServerSidePrepare = 0"},
-                     {noAnswer});
+        fails("PostgreSQL, a view that writes",
+              PostgresSource(PostgresDatabase({Fixture("view-that-writes")})),
+              {unusable, "cannot execute INSERT in a read-only transaction"});
+        const QString paused = PostgresDatabase();
+        fails(
+            "PostgreSQL, its server process paused", PostgresSource(paused), {noAnswer},
+            [this, paused] {
+                for (const QByteArray& pid : Backends(paused)) {
+                    if (!pid.isEmpty() && ::kill(pid.toInt(), SIGSTOP) == 0)
+                        paused_.append(pid.toInt());
+                }
+                QVERIFY(!paused_.isEmpty());
+            },
+            duringQuiz);
+        const QString restarted = PostgresDatabase();
+        fails(
+            "PostgreSQL, its server process ended by a restart", PostgresSource(restarted),
+            {"The connection to the server of " + elements + " was lost",
+             "terminating connection due to administrator command"},
+            [restarted] { Backends(restarted, "pg_terminate_backend(pid)"); }, duringQuiz);
     }
     void aDataSourceShowsTheElementsOrItsProblems() {
         QFETCH(QStringList, dataSource);
@@ -300,12 +262,15 @@ int main(int argc, char* argv[]) {
     }
     QTextStream out(stdout);
     // Outside the try block, as in the program: a database given up ends the process when it
-    // goes, so it must outlive the report.
-    std::optional<QuizHarness> harness;
+    // goes, so it must outlive the report. "language=de" first: the quiz as it starts in German.
     QStringList steps = arguments.mid(2);
+    const QString language = steps.value(0).startsWith("language=") ? steps.takeFirst().mid(9) : "";
+    SetProperCaseLanguage(QLocale(language).language());
+    ElementDatabase database(language);
+    std::optional<QuizHarness> harness;
     try {
-        // "language=de" first: the quiz as it starts in German.
-        harness.emplace(steps.value(0).startsWith("language=") ? steps.takeFirst().mid(9) : "");
+        database.Open();
+        harness.emplace(QString(), &database);
         for (const QString& step : steps) {
             if (step == QLatin1String("wait")) {
                 out << "waiting" << Qt::endl;

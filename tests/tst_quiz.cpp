@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/DataSourceFaults.h"
-#include "data/ElementTableCheck.h"
 #include "platform/RuntimeError.h"
 #include "platform/TextOperations.h"
 #include "support/QuizHarness.h"
 
-#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTest>
 #include <cmath>
@@ -35,28 +33,22 @@ private slots:
         QFETCH(Option, range);
         QFETCH(int, bound);
         QFETCH(QList<int>, intervals);
-        QList<int> expected;
-        for (qsizetype i = 0; i < intervals.size(); i += 2) {
-            for (int n = intervals[i]; n <= intervals[i + 1]; ++n)
-                expected.append(n);
-        }
         QuizHarness harness;
         harness.Click(range);
-        QList<int> shown;
         for (int n = 1; n <= bound; ++n) {
             harness.runtime.randoms = {QuizHarness::RandomFor(n, bound),
                                        QuizHarness::RandomFor(1, bound)};
             harness.quiz.draw.Spin();
-            const QString number = harness.Text(Box::txtAtomicNumber);
-            QCOMPARE(harness.runtime.randoms.size(), number == QString::number(n) ? 1u : 0u);
-            if (number == QString::number(n))
-                shown.append(n);
+            bool listed = false;
+            for (qsizetype i = 0; i < intervals.size(); i += 2)
+                listed = listed || (n >= intervals[i] && n <= intervals[i + 1]);
+            QCOMPARE(harness.Text(Box::txtAtomicNumber), QString::number(listed ? n : 1));
+            QCOMPARE(harness.runtime.randoms.size(), listed ? 1u : 0u);
         }
-        QCOMPARE(shown, expected);
         // The largest r below 1 draws the bound itself, not one more.
         harness.runtime.randoms = {std::nextafter(1.0f, 0.0f)};
         harness.quiz.draw.Spin();
-        QCOMPARE(harness.Text(Box::txtAtomicNumber).toInt(), expected.last());
+        QCOMPARE(harness.Text(Box::txtAtomicNumber), QString::number(bound));
     }
 
     // Against iron: the symbol exactly as stored, the name in any case, by the mode selected at
@@ -80,11 +72,10 @@ private slots:
         row(Option::optName, "iron ", "Iron ", false);
         row(Option::optName, "Fe", "Fe", false);
         // Proper case: words start after blanks, tabs and line breaks; letters beyond Latin
-        // follow Unicode, final sigma included.
-        row(Option::optName, "jean-luc a\tb\nc\rd", "Jean-luc A\tB\nC\rD", false);
-        row(Option::optName, "ΣΊΔΗΡΟΣ ΑΣ\u0301 Σ", "Σίδηρος Ας\u0301 Σ", false);
-        // A word's first letter goes to title case, not upper case: the digraph dž to Dž, not DŽ.
-        row(Option::optName, "ǆemal", "ǅemal", false);
+        // follow Unicode, final sigma included; a word's first letter goes to title case, not
+        // upper case: the digraph dž to Dž, not DŽ.
+        row(Option::optName, "jean-luc a\tb\nc\rd ΣΊΔΗΡΟΣ ΑΣ\u0301 Σ ǆemal",
+            "Jean-luc A\tB\nC\rD Σίδηρος Ας\u0301 Σ ǅemal", false);
         for (Option mode : {Option::optSymbol, Option::optName}) {
             QTest::addRow("%s, before any element", qPrintable(ControlName(mode)))
                 << 0 << mode << QString() << QString() << QString();
@@ -144,64 +135,39 @@ private slots:
         }
     }
 
-    // Dutch writes the digraph ij as one letter, IJ: "ijzer" is put in proper case as "IJzer", as
-    // the shipped Dutch names write it, and the start-up check refuses "Ijzer", which no answer
-    // could then match.
-    void dutchWritesIjAsOneLetter() {
-        SetProperCaseLanguage(QLocale::Dutch);
-        const auto english = qScopeGuard([] { SetProperCaseLanguage(QLocale::AnyLanguage); });
-        QCOMPARE(ProperCase(QStringLiteral("ijzer fijn IJS")), QStringLiteral("IJzer Fijn IJs"));
-        QuizHarness harness(QStringLiteral("nl"));
-        QSqlQuery(QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst()))
-            .exec(QStringLiteral(
-                "update elements set ElementName = 'Ijzer' where AtomicNumber = 26"));
-        try {
-            CheckElementTable(harness.database);
-            QFAIL("no error");
-        } catch (const RuntimeError& error) {
-            QVERIFY2(error.message().contains("IRON\"), for atomic numbers 26."),
-                     qPrintable(error.message()));
-        }
-    }
-
     // How servers, poolers and drivers word the faults a school meets, PostgreSQL 12 to 17's and
     // PgBouncer's among them, including those no test server here can be made to say; and
     // failures that are no such fault, whose own words are shown after what was tried.
     void driverWordsTellTheFault_data() {
         QTest::addColumn<QString>("said");
         QTest::addColumn<int>("fault");
-        const auto row = [](DataSourceFault fault, const char* said) {
-            QTest::newRow(said) << QString::fromUtf8(said) << static_cast<int>(fault);
-        };
-        row(DataSourceFault::ServerFull, "FATAL:  sorry, too many clients already");
-        row(DataSourceFault::ServerFull, "FATAL:  remaining connection slots are reserved for "
-                                         "non-replication superuser connections");
-        row(DataSourceFault::ServerFull,
-            "FATAL:  remaining connection slots are reserved for roles "
-            "with the SUPERUSER attribute");
-        row(DataSourceFault::ServerFull,
-            "FATAL:  remaining connection slots are reserved for roles "
-            "with privileges of the \"pg_use_reserved_connections\" role");
-        row(DataSourceFault::ServerFull, "FATAL:  too many connections for role \"quiz\"");
-        row(DataSourceFault::ServerFull, "ERROR:  no more connections allowed (max_client_conn)");
-        row(DataSourceFault::LoginRefused, "FATAL:  no pg_hba.conf entry for host \"10.0.0.7\", "
-                                           "user \"quiz\", database \"elements\", no encryption");
-        row(DataSourceFault::LoginRefused, "FATAL:  role \"quiz\" does not exist");
-        row(DataSourceFault::LoginRefused, "ERROR: SASL authentication failed");
-        row(DataSourceFault::ServerUnreachable, "ERROR: server login has been failing, try again "
-                                                "later (server_login_retry)");
-        row(DataSourceFault::ServerUnreachable,
-            "could not translate host name \"db.school.example\" to address: Name or service "
-            "not known");
-        row(DataSourceFault::ConnectionLost, "could not send data to server: Broken pipe");
-        row(DataSourceFault::ConnectionLost, "Could not send Query(connection dead);\nThe "
-                                             "connection has been lost");
-        row(DataSourceFault::NoAnswer, "ERROR:  query_wait_timeout");
-        const int none = -1;
-        QTest::newRow("relation missing")
-            << QStringLiteral("ERROR:  relation \"elements\" does not exist") << none;
-        QTest::newRow("text compared with a number")
-            << QStringLiteral("ERROR:  operator does not exist: text = integer") << none;
+        // Each fault's wordings, separated by "|"; last, failures that are no such fault.
+        using enum DataSourceFault;
+        for (auto [fault, wordings] : std::initializer_list<std::pair<int, const char*>>{
+                 {int(ServerFull),
+                  "FATAL:  sorry, too many clients already|FATAL:  remaining connection slots "
+                  "are reserved for non-replication superuser connections|FATAL:  remaining "
+                  "connection slots are reserved for roles with the SUPERUSER attribute|FATAL:  "
+                  "remaining connection slots are reserved for roles with privileges of the "
+                  "\"pg_use_reserved_connections\" role|FATAL:  too many connections for role "
+                  "\"quiz\"|ERROR:  no more connections allowed (max_client_conn)"},
+                 {int(LoginRefused),
+                  "FATAL:  password authentication failed for user \"quiz\"|FATAL:  no pg_hba.conf "
+                  "entry for host \"10.0.0.7\"|FATAL: "
+                  " role \"quiz\" does not exist|ERROR: SASL authentication "
+                  "failed"},
+                 {int(ServerUnreachable), "ERROR: server login has been failing, try again "
+                                          "later|could not translate host name \"x\" to address"},
+                 {int(ConnectionLost),
+                  "could not send data to server: Broken pipe|Could not "
+                  "send Query(connection dead);\nThe connection has been lost"},
+                 {int(NoAnswer), "ERROR:  query_wait_timeout|ERROR:  canceling statement due to "
+                                 "statement timeout"},
+                 {-1, "ERROR:  relation \"elements\" does not exist|ERROR:  operator does not "
+                      "exist: text = integer"}}) {
+            for (const QString& said : QString::fromUtf8(wordings).split(u'|'))
+                QTest::newRow(qPrintable(said)) << said << fault;
+        }
     }
     void driverWordsTellTheFault() {
         QFETCH(QString, said);

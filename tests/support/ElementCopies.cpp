@@ -3,28 +3,14 @@
 
 #include "ElementCopies.h"
 
-#include "data/SqlScript.h"
 #include "platform/RuntimeError.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QSqlError>
-#include <QSqlQuery>
 
 void CreateSqliteElementFile(const QString& path, const QStringList& changes) {
-    {
-        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-        file.setDatabaseName(path);
-        // A file that cannot be opened fails the script, which says so.
-        file.open();
-        RunElementScript(file);
-        QSqlQuery query(file);
-        for (const QString& change : changes) {
-            if (!query.exec(change))
-                throw RuntimeError(change + QStringLiteral(": ") + query.lastError().text());
-        }
-    }
-    QSqlDatabase::removeDatabase(path);
+    const QStringList script{"-bail", path, ".read " VALTORA_ELEMENT_SCRIPT};
+    if (QProcess::execute(QStringLiteral("sqlite3"), script + changes) != 0)
+        throw RuntimeError(QStringLiteral("sqlite3 failed on ") + path);
 }
 
 QByteArray RunPsql(const QString& database, const QByteArray& sql) {
@@ -40,13 +26,11 @@ QByteArray RunPsql(const QString& database, const QByteArray& sql) {
 }
 
 void CreatePostgresElementDatabase(const QString& database, const QStringList& changes) {
-    QFile script(QStringLiteral(":/valtora/elements.sql"));
-    script.open(QIODevice::ReadOnly);
     RunPsql(QStringLiteral("postgres"), "create database " + database.toUtf8());
-    RunPsql(database,
-            script.readAll() + (changes + QStringList{"grant select on elements to quiz;"})
-                                   .join(QLatin1String(";\n"))
-                                   .toUtf8());
+    RunPsql(database, "\\i " VALTORA_ELEMENT_SCRIPT "\n" +
+                          (changes + QStringList{"grant select on elements to quiz;"})
+                              .join(QLatin1String(";\n"))
+                              .toUtf8());
 }
 
 QStringList PostgresDataSource(const QString& database, int port) {

@@ -8,6 +8,8 @@
 #include "data/ElementDatabase.h"
 #include "quiz/Quiz.h"
 
+#include <memory>
+
 // The element database the environment names (the embedded table unless an ODBC data source is
 // defined), opened and checked; the embedded table names the elements in `language`.
 struct OpenedDatabase : ElementDatabase {
@@ -18,10 +20,11 @@ struct OpenedDatabase : ElementDatabase {
 };
 
 // The quiz logic after start-up, over fake controls, scripted runtime services and the element
-// database the environment names.
+// database the environment names: its own, in `language`, or `opened`.
 struct QuizHarness {
-    explicit QuizHarness(const QString& language = {})
-        : database(language) {
+    explicit QuizHarness(const QString& language = {}, ElementDatabase* opened = nullptr)
+        : owned(opened ? nullptr : std::make_unique<OpenedDatabase>(language))
+        , database(opened ? *opened : *owned) {
         quiz.state.StartUp();
     }
 
@@ -55,7 +58,8 @@ struct QuizHarness {
         return texts.join(u'\t');
     }
 
-    OpenedDatabase database;
+    std::unique_ptr<ElementDatabase> owned;
+    ElementDatabase& database;
     FakeControls controls;
     ScriptedRuntime runtime;
     Quiz quiz{controls, database, runtime};
