@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # package_installs.sh DEB SOURCE: as root, makes a fresh, minimal Debian 12 root and, in it,
-# 1. installs DEB with apt-get, as a school's computer would, and checks that its desktop entry
-#    is there and that the program shows its window;
+# 1. installs DEB with apt-get, as a school's computer would, and checks that the program shows
+#    its window;
 # 2. runs the README's spreadsheet recipe exactly as it stands, through sudo, on a CSV file as
 #    LibreOffice saves it, and checks that the quiz plays on it;
 # 3. runs SOURCE's scripts/play, which installs what playing needs and nothing more, builds and
@@ -43,7 +43,6 @@ shows_window() {
 
 cp "$1" "$root/tmp/"
 in_root apt-get install -y -q "/tmp/$(basename "$1")"
-test -f "$root/usr/share/applications/org.valtora.Valtora.desktop"
 shows_window valtora
 
 # The recipe as a teacher types it after sudo -s: as root, in the folder that holds the file.

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "data/SqlScript.h"
 #include "platform/ErrorReporting.h"
 #include "platform/RuntimeError.h"
 #include "platform/TextOperations.h"
@@ -38,16 +37,15 @@ class TestDataSources : public QObject {
     QList<qint64> paused_;
 
     // Runs this program with "--show" and `steps` on the data source, in a process of its own
-    // (the driver manager reads its configuration once per process), applying `fault`. Returns
-    // what it printed, its exit status and how long it took after the fault.
-    static std::tuple<QString, int, qint64> Show(const QStringList& dataSource,
-                                                 const QStringList& steps, const Fault& fault) {
+    // (the driver manager reads its configuration once per process), applying `fault` at the
+    // step "wait", or before it starts where there is none. Returns what it printed and its exit
+    // status.
+    static std::pair<QString, int> Show(const QStringList& dataSource, const QStringList& steps,
+                                        const Fault& fault) {
         const OdbcTestConfig config(dataSource);
         const bool duringQuiz = steps.contains(QStringLiteral("wait"));
         if (fault && !duringQuiz)
             fault();
-        QElapsedTimer sinceFault;
-        sinceFault.start();
         QProcess show;
         show.setProcessEnvironment(config.Environment());
         show.start(QCoreApplication::applicationFilePath(), QStringList{"--show"} + steps);
@@ -56,21 +54,14 @@ class TestDataSources : public QObject {
             printed += show.readAllStandardOutput();
         if (duringQuiz) {
             fault();
-            sinceFault.restart();
             show.write("\n");
         }
         show.waitForFinished(2 * kDeadlineMs);
-        printed += show.readAllStandardOutput();
-        return {QString::fromUtf8(printed), show.exitCode(), sinceFault.elapsed()};
+        return {QString::fromUtf8(printed + show.readAllStandardOutput()), show.exitCode()};
     }
 
-    // The SQL of a file in tests/data.
-    static QString Fixture(const char* name) {
-        QFile file(QStringLiteral(VALTORA_TEST_DATA "/%1.sql").arg(QLatin1String(name)));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    // A copy of the element table in an SQLite file, changed by `changes`.
+    // A copy of the element table in an SQLite file, changed by `changes`, and data sources on
+    // such a copy and on any file.
     QString SqliteFile(const QStringList& changes = {}) {
         const QString file = folder_.filePath(QStringLiteral("%1.db").arg(++sources_));
         CreateSqliteElementFile(file, changes);
@@ -81,7 +72,7 @@ class TestDataSources : public QObject {
     }
 
     // A copy of the element table in a new PostgreSQL database, changed by `changes`, that the
-    // role "quiz" may only read.
+    // role "quiz" may only read, and data sources on such a copy and on any database.
     QString PostgresDatabase(const QStringList& changes = {}) {
         const QString database = QStringLiteral("elements%1").arg(++sources_);
         CreatePostgresElementDatabase(database, changes);
@@ -93,11 +84,8 @@ class TestDataSources : public QObject {
 
     // The server processes that serve `database`, after running `sql` on each as the superuser.
     static QList<QByteArray> Backends(const QString& database, const char* sql = "pid") {
-        return RunPsql(QStringLiteral("postgres"),
-                       QStringLiteral("select %1 from pg_stat_activity where datname = '%2'")
-                           .arg(QLatin1String(sql), database)
-                           .toUtf8())
-            .split('\n');
+        const QByteArray from = " from pg_stat_activity where datname = '" + database.toUtf8();
+        return RunPsql("postgres", "select " + QByteArray(sql) + from + "'").split('\n');
     }
 
 private slots:
@@ -127,16 +115,15 @@ private slots:
         QStringList all;
         for (int n = 1; n <= 118; ++n)
             all.append(QString::number(n));
-        const QString embedded = std::get<0>(Show({}, all, {}));
+        const QString embedded = Show({}, all, {}).first;
         const QString iron = QStringLiteral("26\tFe\tIron\t55.845\n");
         // Whole tables, numbers beyond 103 of any size among them; a school's own table stands as
         // it is in any language.
         QTest::newRow("SQLite, a German desk")
-            << SqliteSource(SqliteFile({"insert into elements values (9999999999, 'X', 'B', '')",
-                                        "insert into elements values (4294967322, 'Y', 'W', '')"}))
+            << SqliteSource(SqliteFile({".read " VALTORA_TEST_DATA "/large-numbers.sql"}))
             << QStringList{"language=de"} + all << Fault() << QStringList{embedded} << 0;
         QTest::newRow("PostgreSQL, number numeric, mass real")
-            << PostgresSource(PostgresDatabase({Fixture("numeric-real")}))
+            << PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/numeric-real.sql"}))
             << QStringList{"26", "43"} << Fault() << QStringList{iron + "43\tTc\tTechnetium\t97\n"}
             << 0;
 
@@ -187,7 +174,7 @@ private slots:
         fails("table missing", SqliteSource(SqliteFile({"drop table elements"})),
               {unusable, "has no table elements"});
         fails("rows missing, doubled, not whole, without symbol or name, or no answer can match",
-              SqliteSource(SqliteFile(SplitSqlScript(Fixture("broken-rows")))),
+              SqliteSource(SqliteFile({".read " VALTORA_TEST_DATA "/broken-rows.sql"})),
               {unusable,
                "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
                "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
@@ -204,15 +191,18 @@ private slots:
         const QString serverOf = "The server of " + elements;
         fails(
             "PostgreSQL, no connection left",
-            PostgresSource(PostgresDatabase({"do $$ begin execute format('alter database %I "
-                                             "connection limit 0', current_database()); end $$"})),
+            PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/connection-limit-0.sql"})),
             {serverOf + " accepts no more connections", "too many connections"});
+        fails(
+            "PostgreSQL, a wrong password",
+            PostgresSource(PostgresDatabase()).replaceInStrings("Password = quiz", "Password = x"),
+            {serverOf + " refused the login.", "password authentication failed"});
         fails("PostgreSQL, nothing listens", PostgresDataSource("elements", 1),
               {serverOf + " cannot be reached."});
         const QString noAnswer = elements + " did not answer within 10 seconds.";
         // The quiz's role may only read, even through a function that writes.
         fails("PostgreSQL, a view that writes",
-              PostgresSource(PostgresDatabase({Fixture("view-that-writes")})),
+              PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/view-that-writes.sql"})),
               {unusable, "cannot execute INSERT in a read-only transaction"});
         const QString paused = PostgresDatabase();
         fails(
@@ -238,12 +228,14 @@ private slots:
         QFETCH(Fault, fault);
         QFETCH(QStringList, shown);
         QFETCH(int, status);
-        const auto [printed, exitStatus, took] = Show(dataSource, steps, fault);
+        QElapsedTimer took;
+        took.start();
+        const auto [printed, exitStatus] = Show(dataSource, steps, fault);
         QVERIFY2(printed.startsWith(shown.first()), qPrintable(printed));
         for (const QString& part : shown.mid(1))
             QVERIFY2(printed.contains(part), qPrintable(printed));
         QCOMPARE(exitStatus, status);
-        QVERIFY2(took < kDeadlineMs, qPrintable(QString::number(took)));
+        QVERIFY2(took.elapsed() < kDeadlineMs, qPrintable(QString::number(took.elapsed())));
         // The program writes nothing: not even the missing database file.
         QVERIFY(!QFile::exists(folder_.filePath(QStringLiteral("none.db"))));
     }
@@ -267,10 +259,9 @@ int main(int argc, char* argv[]) {
     const QString language = steps.value(0).startsWith("language=") ? steps.takeFirst().mid(9) : "";
     SetProperCaseLanguage(QLocale(language).language());
     ElementDatabase database(language);
-    std::optional<QuizHarness> harness;
     try {
         database.Open();
-        harness.emplace(QString(), &database);
+        QuizHarness harness(QString(), &database);
         for (const QString& step : steps) {
             if (step == QLatin1String("wait")) {
                 out << "waiting" << Qt::endl;
@@ -278,9 +269,9 @@ int main(int argc, char* argv[]) {
                 std::getline(std::cin, line);
                 continue;
             }
-            harness->quiz.state.SetStrNumber(step);
-            harness->quiz.lookup.GetRecord();
-            out << harness->Record() << Qt::endl;
+            harness.quiz.state.SetStrNumber(step);
+            harness.quiz.lookup.GetRecord();
+            out << harness.Record() << Qt::endl;
         }
     } catch (const RuntimeError& error) {
         out << "error: " << error.message() << Qt::endl;

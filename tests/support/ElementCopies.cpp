@@ -27,10 +27,8 @@ QByteArray RunPsql(const QString& database, const QByteArray& sql) {
 
 void CreatePostgresElementDatabase(const QString& database, const QStringList& changes) {
     RunPsql(QStringLiteral("postgres"), "create database " + database.toUtf8());
-    RunPsql(database, "\\i " VALTORA_ELEMENT_SCRIPT "\n" +
-                          (changes + QStringList{"grant select on elements to quiz;"})
-                              .join(QLatin1String(";\n"))
-                              .toUtf8());
+    const QStringList script = QStringList{"\\i " VALTORA_ELEMENT_SCRIPT} + changes;
+    RunPsql(database, (script.join(u'\n') + "\ngrant select on elements to quiz;").toUtf8());
 }
 
 QStringList PostgresDataSource(const QString& database, int port) {

@@ -17,8 +17,8 @@ void CreateSqliteElementFile(const QString& path, const QStringList& changes = {
 // each, their values separated by "|".
 QByteArray RunPsql(const QString& database, const QByteArray& sql);
 
-// A PostgreSQL database holding the table, changed by `changes`, that the role "quiz" (which
-// must exist) may only read.
+// A PostgreSQL database holding the table, changed by the psql lines `changes`, that the role
+// "quiz" (which must exist) may only read.
 void CreatePostgresElementDatabase(const QString& database, const QStringList& changes = {});
 
 // The odbc.ini lines of a data source on such a database, reached through psqlODBC on a

@@ -17,8 +17,7 @@ public:
     explicit OdbcTestConfig(const QStringList& dataSource = {}) {
         QFile(folder_.filePath(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
         QFile odbcIni(folder_.filePath(QStringLiteral("odbc.ini")));
-        odbcIni.open(QIODevice::WriteOnly);
-        if (!dataSource.isEmpty())
+        if (odbcIni.open(QIODevice::WriteOnly) && !dataSource.isEmpty())
             odbcIni.write((QStringList{"[Elements]"} + dataSource).join(u'\n').toUtf8() + '\n');
     }
 

@@ -24,7 +24,7 @@ struct OpenedDatabase : ElementDatabase {
 struct QuizHarness {
     explicit QuizHarness(const QString& language = {}, ElementDatabase* opened = nullptr)
         : owned(opened ? nullptr : std::make_unique<OpenedDatabase>(language))
-        , database(opened ? *opened : *owned) {
+        , quiz(controls, opened ? *opened : *owned, runtime) {
         quiz.state.StartUp();
     }
 
@@ -59,8 +59,7 @@ struct QuizHarness {
     }
 
     std::unique_ptr<ElementDatabase> owned;
-    ElementDatabase& database;
     FakeControls controls;
     ScriptedRuntime runtime;
-    Quiz quiz{controls, database, runtime};
+    Quiz quiz;
 };

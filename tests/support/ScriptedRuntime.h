@@ -38,8 +38,7 @@ public:
     QStringList messages;
     QStringList errors;
     std::optional<int> exitStatus;
-    // Runs when a message box opens, after it is recorded: to look at the window meanwhile, or
-    // to make the box fail by throwing.
+    // Runs when a message box opens, after it is recorded: to look at the window meanwhile.
     std::function<void()> whileMessageShown;
 
 private:
