@@ -74,7 +74,7 @@ void ElementDatabase::OpenOdbc() {
     if (!connection_.isValid())
         throw RuntimeError(
             tr("%1: Qt's ODBC driver (QODBC) is not installed.").arg(source_.description));
-    connection_.setDatabaseName(OdbcConnectionString(source_, kTimeoutSeconds));
+    connection_.setDatabaseName(OdbcConnectionString(source_));
     connection_.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;"
                                                  "SQL_ATTR_LOGIN_TIMEOUT=%1;"
                                                  "SQL_ATTR_CONNECTION_TIMEOUT=%1")

@@ -66,12 +66,13 @@ DataSourceDetails ReadOdbcDataSource(const QString& name) {
     return source;
 }
 
-QString OdbcConnectionString(const DataSourceDetails& source, int timeoutSeconds) {
+QString OdbcConnectionString(const DataSourceDetails& source) {
     // Qt's driver puts "DSN=" before it. SQLite's driver waits out its lock timeout twice before
     // it reports a lock, both when connecting and when running a query: half the limit each.
     QString connection = source.name;
     if (source.sqlite)
-        connection += QStringLiteral(";NoCreat=1;BigInt=1;Timeout=%1").arg(timeoutSeconds * 500);
+        connection +=
+            QStringLiteral(";NoCreat=1;BigInt=1;Timeout=%1").arg(source.timeoutSeconds * 500);
     return connection;
 }
 
