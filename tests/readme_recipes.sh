@@ -7,8 +7,9 @@
 # /usr/share/valtora, pg_virtualenv's server (run under it) reached as its superuser, PgBouncer
 # on a port beside it, started by hand; packages are installed already. They run on CSV files as
 # office programs write them (tests/data), and each ends in a table the quiz plays, shown by
-# SHOW --show 26, or in the message that says what to change. Last, the server stops behind
-# PgBouncer, which would queue a query for two minutes: the quiz says so within the limits.
+# SHOW --show 26, or in the message that says what to change. Last, PgBouncer's one server
+# connection is held by another client, and then the server stops behind PgBouncer, which would
+# queue a query for two minutes: the quiz says so, within the limits.
 set -eu
 readme=$1 source=$2 show=$3
 work=$(mktemp -d)
@@ -75,10 +76,28 @@ case=pgbouncer
 recipe pgbouncer.ini > pgbouncer.ini
 recipe pgbouncer | sh > /dev/null 2>&1 || true
 chmod 755 "$work"
-if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- pgbouncer pgbouncer.ini & else pgbouncer pgbouncer.ini & fi
-bouncer=$!
-timeout 30 sh -c 'until echo "select 1" | isql -b Elements > /dev/null 2>&1; do sleep 0.1; done'
+# bounce INI: PgBouncer runs on INI, ready for the quiz's data source.
+bounce() {
+    [ -z "$bouncer" ] || { kill $bouncer; wait $bouncer || true; }
+    if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- pgbouncer "$1" & else pgbouncer "$1" & fi
+    bouncer=$!
+    timeout 30 sh -c 'until echo "select 1" | isql -b Elements > /dev/null 2>&1; do sleep 0.1; done'
+}
+bounce pgbouncer.ini
 shows "$iron"
+# A pool of one server connection, held by a transaction left open: the quiz's first query waits
+# as long as PgBouncer's query_wait_timeout allows, and the box names that setting.
+case="pgbouncer, its one server connection held"
+sed -e 's/^default_pool_size = .*/default_pool_size = 1/' -e '$a query_wait_timeout = 4' \
+    pgbouncer.ini > pool-of-one.ini
+bounce pool-of-one.ini
+mkfifo hold && exec 3<> hold # psql holds the transaction open until this ends
+PGPASSWORD=quiz psql -XAtq -h 127.0.0.1 -p $((PGPORT + 1000)) -U quiz -c begin -c "select 'held'" \
+    -f hold elements > held 3>&- &
+timeout 30 sh -c 'until grep -q held held; do sleep 0.1; done'
+shows "gave up waiting for a free server connection"
+exec 3>&-
+bounce pgbouncer.ini
 case="pgbouncer, its server stopped"
 pg_ctlcluster "$PGVERSION" regress stop -m immediate
 start=$(date +%s)

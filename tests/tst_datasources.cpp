@@ -3,7 +3,7 @@
 
 #include "platform/ErrorReporting.h"
 #include "platform/RuntimeError.h"
-#include "platform/TextOperations.h"
+#include "platform/Translation.h"
 #include "support/ElementCopies.h"
 #include "support/OdbcTestConfig.h"
 #include "support/QuizHarness.h"
@@ -38,16 +38,22 @@ class TestDataSources : public QObject {
 
     // Runs this program with "--show" and `steps` on the data source, in a process of its own
     // (the driver manager reads its configuration once per process), applying `fault` at the
-    // step "wait", or before it starts where there is none. Returns what it printed and its exit
-    // status.
-    static std::pair<QString, int> Show(const QStringList& dataSource, const QStringList& steps,
+    // step "wait", or before it starts where there is none. A first step "desk=<locale>" runs it
+    // on a desk set up in that locale (LANG), as the program starts there. Returns what it
+    // printed and its exit status.
+    static std::pair<QString, int> Show(const QStringList& dataSource, QStringList steps,
                                         const Fault& fault) {
         const OdbcTestConfig config(dataSource);
+        QProcessEnvironment environment = config.Environment();
+        if (steps.value(0).startsWith(QLatin1String("desk="))) {
+            environment.remove(QStringLiteral("LC_ALL"));
+            environment.insert(QStringLiteral("LANG"), steps.takeFirst().mid(5));
+        }
         const bool duringQuiz = steps.contains(QStringLiteral("wait"));
         if (fault && !duringQuiz)
             fault();
         QProcess show;
-        show.setProcessEnvironment(config.Environment());
+        show.setProcessEnvironment(environment);
         show.start(QCoreApplication::applicationFilePath(), QStringList{"--show"} + steps);
         QByteArray printed;
         while (duringQuiz && !printed.contains("waiting\n") && show.waitForReadyRead(kDeadlineMs))
@@ -87,6 +93,10 @@ class TestDataSources : public QObject {
         const QByteArray from = " from pg_stat_activity where datname = '" + database.toUtf8();
         return RunPsql("postgres", "select " + QByteArray(sql) + from + "'").split('\n');
     }
+    // The fault of ending `database`'s server processes as an administrator does.
+    static Fault EndBackends(const QString& database) {
+        return [database] { Backends(database, "pg_terminate_backend(pid)"); };
+    }
 
 private slots:
     void initTestCase() {
@@ -112,21 +122,7 @@ private slots:
         // What is printed starts with the first, and holds the others.
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<int>("status");
-        QStringList all;
-        for (int n = 1; n <= 118; ++n)
-            all.append(QString::number(n));
-        const QString embedded = Show({}, all, {}).first;
         const QString iron = QStringLiteral("26\tFe\tIron\t55.845\n");
-        // Whole tables, numbers beyond 103 of any size among them; a school's own table stands as
-        // it is in any language.
-        QTest::newRow("SQLite, a German desk")
-            << SqliteSource(SqliteFile({".read " VALTORA_TEST_DATA "/large-numbers.sql"}))
-            << QStringList{"language=de"} + all << Fault() << QStringList{embedded} << 0;
-        QTest::newRow("PostgreSQL, number numeric, mass real")
-            << PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/numeric-real.sql"}))
-            << QStringList{"26", "43"} << Fault() << QStringList{iron + "43\tTc\tTechnetium\t97\n"}
-            << 0;
-
         // What a school meets: the message's first words and what it holds; where the fault
         // comes during the quiz, after iron.
         const auto fails =
@@ -138,6 +134,58 @@ private slots:
                     << QStringList{before + "error: " + message.first()} + message.mid(1) << 1;
             };
         const QStringList duringQuiz{"26", "wait", "27"};
+        // The faults of a server, told as in English whatever language the desk and the server
+        // speak: English, or on a cluster made in a German locale (a second run of this test)
+        // from a German desk, German; and from a Polish desk.
+        const bool german =
+            RunPsql(QStringLiteral("postgres"), "show lc_messages").startsWith("de");
+        const auto say = [german](const char* english, const char* inGerman) {
+            return QString::fromUtf8(german ? inGerman : english);
+        };
+        const QStringList desk = german ? QStringList{"desk=de_DE.UTF-8"} : QStringList();
+        const QStringList start = desk + QStringList{"26"};
+        const QString serverOf = say("The server of ODBC data source \"Elements\"",
+                                     "Der Server der ODBC-Datenquelle „Elements“");
+        const QStringList nothingListens = PostgresDataSource("elements", 1);
+        fails(
+            "PostgreSQL, no connection left",
+            PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/connection-limit-0.sql"})),
+            {serverOf + say(" accepts no more", " nimmt keine weiteren Verbindungen an")}, {},
+            start);
+        fails(
+            "PostgreSQL, a wrong password",
+            PostgresSource(PostgresDatabase()).replaceInStrings("Password = quiz", "Password = x"),
+            {serverOf + say(" refused the login.", " hat die Anmeldung abgelehnt."),
+             say("password authentication failed", "Passwort-Authentifizierung")},
+            {}, start);
+        fails("PostgreSQL, nothing listens", nothingListens,
+              {serverOf + say(" cannot be reached.", " ist nicht erreichbar.")}, {}, start);
+        const QString ended = PostgresDatabase();
+        fails("PostgreSQL, its server process ended by an administrator", PostgresSource(ended),
+              {serverOf + say(" ended the connection on an administrator's command",
+                              " hat die Verbindung auf Anweisung eines Administrators beendet"),
+               say("terminating connection due to administrator command", "Administrators")},
+              EndBackends(ended), desk + duringQuiz);
+        if (german)
+            return;
+        fails("a Polish desk, its server stopped", nothingListens,
+              {"Źródło danych ODBC „Elements”: serwer jest nieosiągalny."}, {},
+              {"desk=pl_PL.UTF-8", "26"});
+
+        QStringList all;
+        for (int n = 1; n <= 118; ++n)
+            all.append(QString::number(n));
+        const QString embedded = Show({}, all, {}).first;
+        // Whole tables, numbers beyond 103 of any size among them; a school's own table stands as
+        // it is in any language.
+        QTest::newRow("SQLite, a German desk")
+            << SqliteSource(SqliteFile({".read " VALTORA_TEST_DATA "/large-numbers.sql"}))
+            << QStringList{"desk=de_DE.UTF-8"} + all << Fault() << QStringList{embedded} << 0;
+        QTest::newRow("PostgreSQL, number numeric, mass real")
+            << PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/numeric-real.sql"}))
+            << QStringList{"26", "43"} << Fault() << QStringList{iron + "43\tTc\tTechnetium\t97\n"}
+            << 0;
+
         const QString elements = QStringLiteral("ODBC data source \"Elements\"");
         fails("driver not installed", {"Driver = PostgreSQL"},
               {elements + " names the ODBC driver \"PostgreSQL\", which is not", "odbcinst -q -d"});
@@ -186,19 +234,10 @@ private slots:
         fails("SQLite, a Dutch desk",
               SqliteSource(SqliteFile({"update elements set ElementName = 'Ijzer' where "
                                        "AtomicNumber = 26"})),
-              {unusable, "IRON\"), for atomic numbers 26."}, {}, {"language=nl", "26"});
+              {"De tabel elements van ODBC-gegevensbron \"Elements\" kan niet worden gebruikt.",
+               "IJZER\"), voor atoomnummers 26."},
+              {}, {"desk=nl_NL.UTF-8", "26"});
 
-        const QString serverOf = "The server of " + elements;
-        fails(
-            "PostgreSQL, no connection left",
-            PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/connection-limit-0.sql"})),
-            {serverOf + " accepts no more connections", "too many connections"});
-        fails(
-            "PostgreSQL, a wrong password",
-            PostgresSource(PostgresDatabase()).replaceInStrings("Password = quiz", "Password = x"),
-            {serverOf + " refused the login.", "password authentication failed"});
-        fails("PostgreSQL, nothing listens", PostgresDataSource("elements", 1),
-              {serverOf + " cannot be reached."});
         const QString noAnswer = elements + " did not answer within 10 seconds.";
         // The quiz's role may only read, even through a function that writes.
         fails("PostgreSQL, a view that writes",
@@ -215,12 +254,18 @@ private slots:
                 QVERIFY(!paused_.isEmpty());
             },
             duringQuiz);
-        const QString restarted = PostgresDatabase();
+        const QString idle =
+            PostgresDatabase({"\\i " VALTORA_TEST_DATA "/idle-session-timeout.sql"});
         fails(
-            "PostgreSQL, its server process ended by a restart", PostgresSource(restarted),
-            {"The connection to the server of " + elements + " was lost",
-             "terminating connection due to administrator command"},
-            [restarted] { Backends(restarted, "pg_terminate_backend(pid)"); }, duringQuiz);
+            "PostgreSQL, idle longer than the server allows", PostgresSource(idle),
+            {serverOf + " closed the connection because it was idle", "idle_session_timeout"},
+            [idle] {
+                QTRY_VERIFY_WITH_TIMEOUT(Backends(idle).constFirst().isEmpty(), kDeadlineMs);
+            },
+            duringQuiz);
+        fails("PostgreSQL, a query cancelled by an administrator",
+              PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/view-that-cancels.sql"})),
+              {"A query of Valtora's on the server of " + elements + " was cancelled"});
     }
     void aDataSourceShowsTheElementsOrItsProblems() {
         QFETCH(QStringList, dataSource);
@@ -242,7 +287,7 @@ private slots:
 };
 
 // With "--show" and steps, prints what the quiz shows on the data source the environment names:
-// a line per number's record, the element names in the language of a first "language=...";
+// a line per number's record, in the language of the desk's locale;
 // "waiting" at the step "wait", which then waits for a line on standard input. A run-time error is
 // printed after "error: " and ends it as it ends the program. Without, runs the tests.
 int main(int argc, char* argv[]) {
@@ -254,15 +299,13 @@ int main(int argc, char* argv[]) {
     }
     QTextStream out(stdout);
     // Outside the try block, as in the program: a database given up ends the process when it
-    // goes, so it must outlive the report. "language=de" first: the quiz as it starts in German.
-    QStringList steps = arguments.mid(2);
-    const QString language = steps.value(0).startsWith("language=") ? steps.takeFirst().mid(9) : "";
-    SetProperCaseLanguage(QLocale(language).language());
-    ElementDatabase database(language);
+    // goes, so it must outlive the report. In the language of the desk's locale, as it starts.
+    const Translation translation;
+    ElementDatabase database(translation.Language());
     try {
         database.Open();
         QuizHarness harness(QString(), &database);
-        for (const QString& step : steps) {
+        for (const QString& step : arguments.mid(2)) {
             if (step == QLatin1String("wait")) {
                 out << "waiting" << Qt::endl;
                 std::string line;

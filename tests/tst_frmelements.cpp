@@ -90,7 +90,7 @@ private slots:
         QFETCH(QString, iron);
         QFETCH(QString, praise);
         const QString language = QString::fromLatin1(QTest::currentDataTag());
-        const Translation translation{QLocale(language)};
+        const Translation translation{{language}};
         Start(translation.Language());
         auto* option = Control<QRadioButton>("optName");
         QCOMPARE(option->text(), byName);
@@ -138,6 +138,45 @@ Created by Orvashel|)")
         const QFontInfo face(window_->form.font());
         QCOMPARE(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()),
                  window_->form.devicePixelRatio() != 1);
+    }
+
+    // The language is chosen as desktops choose it, from the environment's locale variables, and
+    // Qt's own texts (the answer box's context menu) come along.
+    void choosesTheLanguageAsDesktopsDo_data() {
+        for (const char* column : {"lcAll", "lcMessages", "lang", "languages", "language"})
+            QTest::addColumn<QString>(column);
+        // LC_ALL, LC_MESSAGES, LANG and LANGUAGE, then the language chosen.
+        const auto row = [](const char* name, std::array<const char*, 5> values) {
+            QTestData& data = QTest::newRow(name);
+            for (const char* value : values)
+                data << QString::fromLatin1(value);
+        };
+        row("a region's locale", {"", "", "nl_BE.UTF-8", "", "nl"});
+        row("C, whatever LANGUAGE says", {"C", "", "de_DE.UTF-8", "de", ""});
+        row("POSIX messages, whatever LANGUAGE says", {"", "POSIX", "de_DE.UTF-8", "de", ""});
+        row("no locale, whatever LANGUAGE says", {"", "", "", "de", ""});
+        row("English first in LANGUAGE", {"", "", "en_US.UTF-8", "en_US:de", ""});
+        row("the first of LANGUAGE spoken", {"", "", "ja_JP.UTF-8", "ja:pl:de", "pl"});
+        row("Brazil named", {"", "", "pt_BR.UTF-8", "", "pt_BR"});
+        row("Portugal never Brazilian", {"", "", "pt_PT.UTF-8", "pt_PT:pt", ""});
+    }
+    void choosesTheLanguageAsDesktopsDo() {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QString, languages);
+        QFETCH(QString, language);
+        QProcessEnvironment environment;
+        for (auto [variable, value] : {std::pair{"LC_ALL", lcAll},
+                                       {"LC_MESSAGES", lcMessages},
+                                       {"LANG", lang},
+                                       {"LANGUAGE", languages}}) {
+            if (!value.isEmpty())
+                environment.insert(QLatin1String(variable), value);
+        }
+        const Translation translation(UserLanguages(environment));
+        QCOMPARE(translation.Language(), language);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") == "&Undo", language.isEmpty());
     }
 
     // Each way of choosing an option: Alt with 1 to 6 from the answer box (as the options'

@@ -131,46 +131,66 @@ private slots:
         }
     }
 
-    // How servers, poolers and drivers word the faults a school meets, PostgreSQL 12 to 17's and
-    // PgBouncer's among them, including those no test server here can be made to say; and
+    // How servers, poolers and drivers report the faults a school meets, PostgreSQL 12 to 17's
+    // and PgBouncer's among them, including those no test server here can be made to say: by the
+    // SQLSTATE where it names the cause, else by the words, in the server's language; and
     // failures that are no such fault, whose own words are shown after what was tried.
-    void driverWordsTellTheFault_data() {
+    void driverReportsTellTheFault_data() {
+        QTest::addColumn<QString>("sqlState");
         QTest::addColumn<QString>("said");
         QTest::addColumn<int>("fault");
-        // Each fault's wordings, separated by "|"; last, failures that are no such fault.
         using enum DataSourceFault;
-        for (auto [fault, wordings] : std::initializer_list<std::pair<int, const char*>>{
-                 {int(ServerFull),
-                  "FATAL:  sorry, too many clients already|FATAL:  remaining connection slots "
-                  "are reserved for non-replication superuser connections|FATAL:  remaining "
-                  "connection slots are reserved for roles with the SUPERUSER attribute|FATAL:  "
-                  "remaining connection slots are reserved for roles with privileges of the "
-                  "\"pg_use_reserved_connections\" role|FATAL:  too many connections for role "
-                  "\"quiz\"|ERROR:  no more connections allowed (max_client_conn)"},
-                 {int(LoginRefused),
-                  "FATAL:  password authentication failed for user \"quiz\"|FATAL:  no pg_hba.conf "
-                  "entry for host \"10.0.0.7\"|FATAL: "
-                  " role \"quiz\" does not exist|ERROR: SASL authentication "
-                  "failed"},
-                 {int(ServerUnreachable), "ERROR: server login has been failing, try again "
-                                          "later|could not translate host name \"x\" to address"},
-                 {int(ConnectionLost),
-                  "could not send data to server: Broken pipe|Could not "
-                  "send Query(connection dead);\nThe connection has been lost"},
-                 {int(NoAnswer), "ERROR:  query_wait_timeout|ERROR:  canceling statement due to "
-                                 "statement timeout"},
-                 {-1, "ERROR:  relation \"elements\" does not exist|ERROR:  operator does not "
-                      "exist: text = integer"}}) {
-            for (const QString& said : QString::fromUtf8(wordings).split(u'|'))
-                QTest::newRow(qPrintable(said)) << said << fault;
-        }
+        const auto row = [](int fault, const char* sqlState, const char* said) {
+            QTest::newRow(said) << QString::fromLatin1(sqlState) << QString::fromUtf8(said)
+                                << fault;
+        };
+        row(int(ServerFull), "", "FATAL:  sorry, too many clients already");
+        for (const char* role :
+             {"non-replication superuser connections", "roles with the SUPERUSER attribute",
+              "roles with privileges of the \"pg_use_reserved_connections\" role"})
+            row(int(ServerFull), "",
+                qPrintable(QStringLiteral("FATAL:  remaining connection slots are reserved for ") +
+                           role));
+        row(int(ServerFull), "", "FATAL:  too many connections for role \"quiz\"");
+        row(int(ServerFull), "", "ERROR:  no more connections allowed (max_client_conn)");
+        row(int(ServerFull), "53300", "FATAL:  demasiadas conexiones para el rol «quiz»");
+        row(int(LoginRefused), "", "FATAL:  password authentication failed for user \"quiz\"");
+        row(int(LoginRefused), "", "FATAL:  no pg_hba.conf entry for host \"10.0.0.7\"");
+        row(int(LoginRefused), "", "ERROR: SASL authentication failed");
+        row(int(LoginRefused), "", "FATAL:  role \"quiz\" does not exist");
+        row(int(LoginRefused), "", "FATAL:  роль \"quiz\" не существует");
+        row(int(ServerUnreachable), "", "ERROR: server login has been failing, try again later");
+        row(int(ServerUnreachable), "", "could not translate host name \"x\" to address");
+        row(int(ServerNotReady), "", "FATAL:  the database system is starting up");
+        row(int(ConnectionLost), "", "could not send data to server: Broken pipe");
+        row(int(ConnectionLost), "",
+            "Could not send Query(connection dead);\nThe connection has been lost");
+        row(int(ConnectionLost), "08S01", "SQLExecDirectW unable due to the connection lost");
+        row(int(ConnectionEnded), "57P01",
+            "FATAL: terminating connection due to administrator "
+            "command;\nThe connection has been lost");
+        row(int(IdleSessionClosed), "57P05",
+            "FATAL: terminating connection due to idle-session "
+            "timeout;\nThe connection has been lost");
+        row(int(IdleSessionClosed), "",
+            "FATAL: Verbindung wird abgebrochen wegen Zeitüberschreitung in inaktiver Sitzung");
+        row(int(QueryCancelled), "57014", "ERROR: canceling statement due to user request");
+        row(int(QueryCancelled), "57014", "FEHLER: storniere Anfrage wegen Benutzeraufforderung");
+        row(int(PoolerWaitLimit), "08P01", "ERROR:  query_wait_timeout");
+        row(int(NoAnswer), "57014", "ERROR:  canceling statement due to statement timeout");
+        row(int(NoAnswer), "57014",
+            "ERREUR:  annulation de la requête à cause du délai écoulé "
+            "pour l'exécution de l'instruction");
+        row(-1, "42P01", "ERROR:  relation \"elements\" does not exist");
+        row(-1, "42883", "ERROR:  operator does not exist: text = integer");
     }
-    void driverWordsTellTheFault() {
+    void driverReportsTellTheFault() {
+        QFETCH(QString, sqlState);
         QFETCH(QString, said);
         QFETCH(int, fault);
         DataSourceDetails server;
         server.odbc = true;
-        const auto told = RecognizeFault(server, said);
+        const auto told = RecognizeFault(server, {sqlState, said});
         QCOMPARE(told ? static_cast<int>(*told) : -1, fault);
     }
 };

@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Meldung des Treibers: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>Der Server der %1 startet gerade oder fährt herunter und nimmt derzeit keine Verbindungen an. Starten Sie Valtora in einer Minute neu; bleibt die Meldung, wenden Sie sich an die für den Server zuständige Person.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>Der Server der %1 hat die Verbindung auf Anweisung eines Administrators beendet: Jemand hat die Sitzung von Valtora auf dem Server beendet, oder der Server wurde beendet oder neu gestartet. Starten Sie Valtora neu, sobald der Server wieder erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>Der Server der %1 hat die Verbindung geschlossen, weil sie länger untätig war, als der Server erlaubt (seine Einstellung idle_session_timeout). Bitten Sie die für den Server zuständige Person, diese Grenze für die Rolle des Quiz aufzuheben (alter role quiz set idle_session_timeout = 0), und starten Sie Valtora dann neu.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>Eine Abfrage von Valtora auf dem Server der %1 wurde auf Anweisung eines Administrators abgebrochen (pg_cancel_backend oder ein anderes Programm, das Abfragen abbricht). Starten Sie Valtora neu.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>Der Connection-Pooler vor dem Server der %1 hat das Warten auf eine freie Serververbindung aufgegeben, nachdem er so lange gewartet hat, wie seine Einstellung query_wait_timeout erlaubt. Schließen Sie Valtora an Arbeitsplätzen, die es nicht brauchen, oder bitten Sie die für den Pooler zuständige Person um einen größeren Pool (default_pool_size), und starten Sie Valtora dann neu.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Mögliche Ursachen: Die Tabelle elements oder eine ihrer Spalten wurde geändert, während das Quiz lief, der Server hat die Verbindung beendet, oder der Treiber kann einen Wert der Tabelle nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Mögliche Ursachen: Dieser Benutzer darf die Datei aus der Zeile Database der Datenquelle nicht lesen, oder der SQLite-Treiber ist falsch eingerichtet („isql -v Elements“ zeigt, was er meldet).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Mögliche Ursachen: Der Server läuft nicht oder ist von diesem Computer aus nicht erreichbar, die Zeile Servername, Port, Database, Username oder Password der Datenquelle passt nicht zum Server, oder ihr Treiber ist falsch eingerichtet („isql -v Elements“ zeigt, was er meldet).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -263,19 +295,19 @@ AtomicNumber muss sich mit einer bloßen Zahl (ohne Anführungszeichen) vergleic
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Elemente 1 bis 36</translation>
+        <translation>Elemente 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Elemente 1 - 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Elemente 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Elemente 1 - 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Elemente 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Elemente 1 bis 103</translation>
+        <translation>Elemente 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

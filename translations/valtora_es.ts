@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Mensaje del controlador: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>El servidor indicado en %1 se está iniciando o deteniendo y ahora no acepta conexiones. Vuelva a iniciar Valtora dentro de un minuto; si el mensaje se repite, consulte a quien administre el servidor.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>El servidor indicado en %1 cerró la conexión por orden de un administrador: alguien terminó la sesión de Valtora en el servidor, o el servidor se detuvo o se reinició. Vuelva a iniciar Valtora cuando el servidor esté disponible de nuevo.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>El servidor indicado en %1 cerró la conexión porque estuvo inactiva más tiempo del que el servidor permite (su parámetro idle_session_timeout). Pida a quien administre el servidor que quite ese límite para el rol del cuestionario (alter role quiz set idle_session_timeout = 0) y vuelva a iniciar Valtora.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>Una consulta de Valtora en el servidor indicado en %1 se canceló por orden de un administrador (pg_cancel_backend u otro programa que cancela consultas). Vuelva a iniciar Valtora.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>El gestor de grupos de conexiones situado delante del servidor indicado en %1 dejó de esperar una conexión libre con el servidor tras el tiempo que permite su parámetro query_wait_timeout. Cierre Valtora en los puestos que no lo necesiten, o pida a quien lo administre un grupo más grande (default_pool_size), y vuelva a iniciar Valtora.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Causas probables: la tabla elements o una de sus columnas se modificó mientras se jugaba, el servidor cerró la conexión, o el controlador no puede leer un valor de la tabla.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Causas probables: este usuario no puede leer el archivo de la línea Database del origen de datos, o el controlador de SQLite está mal configurado (&quot;isql -v Elements&quot; muestra lo que dice).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Causas probables: el servidor no está en marcha o este equipo no puede alcanzarlo, la línea Servername, Port, Database, Username o Password del origen de datos no coincide con el servidor, o su controlador está mal configurado (&quot;isql -v Elements&quot; muestra lo que dice).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -263,19 +295,19 @@ AtomicNumber debe poder compararse con un número simple, como en &quot;%2&quot;
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Elementos 1 a 36</translation>
+        <translation>Elementos 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Elementos 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Elementos 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Elementos 1 a 103</translation>
+        <translation>Elementos 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Message du pilote&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>Le serveur de %1 démarre ou s&apos;arrête et n&apos;accepte aucune connexion pour l&apos;instant. Relancez Valtora dans une minute ; si ce message revient, adressez-vous à la personne qui gère le serveur.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>Le serveur de %1 a fermé la connexion sur ordre d&apos;un administrateur : quelqu&apos;un a mis fin à la session de Valtora sur le serveur, ou le serveur a été arrêté ou redémarré. Relancez Valtora quand le serveur sera de nouveau disponible.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>Le serveur de %1 a fermé la connexion parce qu&apos;elle est restée inactive plus longtemps que le serveur ne l&apos;autorise (son paramètre idle_session_timeout). Demandez à la personne qui gère le serveur de lever cette limite pour le rôle du quiz (alter role quiz set idle_session_timeout = 0), puis relancez Valtora.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>Une requête de Valtora sur le serveur de %1 a été annulée sur ordre d&apos;un administrateur (pg_cancel_backend, ou un autre programme qui annule des requêtes). Relancez Valtora.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>Le gestionnaire de pool de connexions placé devant le serveur de %1 a cessé d&apos;attendre une connexion libre au serveur, après le délai que permet son paramètre query_wait_timeout. Fermez Valtora sur les postes qui n&apos;en ont pas besoin, ou demandez à la personne qui le gère un pool plus grand (default_pool_size), puis relancez Valtora.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Causes probables : la table elements ou l&apos;une de ses colonnes a été modifiée pendant le quiz, le serveur a fermé la connexion, ou le pilote ne peut pas lire une valeur de la table.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Causes probables : cet utilisateur n&apos;a pas le droit de lire le fichier indiqué sur la ligne Database de la source de données, ou le pilote SQLite est mal configuré (« isql -v Elements » montre ce qu&apos;il signale).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Causes probables : le serveur ne fonctionne pas ou cet ordinateur ne peut pas l&apos;atteindre, la ligne Servername, Port, Database, Username ou Password de la source de données ne correspond pas au serveur, ou son pilote est mal configuré (« isql -v Elements » montre ce qu&apos;il signale).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -223,7 +255,7 @@ AtomicNumber doit pouvoir être comparé à un nombre sans guillemets, comme dan
     </message>
     <message>
         <source>Element Name</source>
-        <translation>Nom élément</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Atomic Mass</source>
@@ -263,19 +295,19 @@ AtomicNumber doit pouvoir être comparé à un nombre sans guillemets, comme dan
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Éléments 1 à 36</translation>
+        <translation>Éléments 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Éléments 1 à 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Éléments 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Éléments 1 à 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Éléments 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Éléments 1 à 103</translation>
+        <translation>Éléments 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Messaggio del driver: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>Il server configurato per %1 si sta avviando o arrestando e al momento non accetta connessioni. Avviare di nuovo Valtora tra un minuto; se il messaggio si ripete, rivolgersi a chi gestisce il server.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>Il server configurato per %1 ha chiuso la connessione per ordine di un amministratore: qualcuno ha terminato la sessione di Valtora sul server, oppure il server è stato arrestato o riavviato. Avviare di nuovo Valtora quando il server è tornato disponibile.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>Il server configurato per %1 ha chiuso la connessione perché è rimasta inattiva più a lungo di quanto il server consenta (la sua impostazione idle_session_timeout). Chiedere a chi gestisce il server di togliere questo limite per il ruolo del quiz (alter role quiz set idle_session_timeout = 0), poi avviare di nuovo Valtora.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>Una query di Valtora sul server configurato per %1 è stata annullata per ordine di un amministratore (pg_cancel_backend o un altro programma che annulla le query). Avviare di nuovo Valtora.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>Il gestore del pool di connessioni davanti al server configurato per %1 ha smesso di attendere una connessione libera al server, dopo il tempo consentito dalla sua impostazione query_wait_timeout. Chiudere Valtora sulle postazioni che non ne hanno bisogno, oppure chiedere a chi lo gestisce un pool più grande (default_pool_size), poi avviare di nuovo Valtora.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Cause probabili: la tabella elements o una delle sue colonne è stata modificata durante il quiz, il server ha chiuso la connessione, oppure il driver non riesce a leggere un valore della tabella.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Cause probabili: questo utente non può leggere il file indicato nella riga Database dell&apos;origine dati, oppure il driver SQLite è configurato male (&quot;isql -v Elements&quot; mostra che cosa segnala).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Cause probabili: il server non è in funzione o questo computer non riesce a raggiungerlo, la riga Servername, Port, Database, Username o Password dell&apos;origine dati non corrisponde al server, oppure il suo driver è configurato male (&quot;isql -v Elements&quot; mostra che cosa segnala).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -263,19 +295,19 @@ AtomicNumber deve poter essere confrontato con un numero scritto senza virgolett
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Elementi da 1 a 36</translation>
+        <translation>Elementi 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Elementi 1 - 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Elementi 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Elementi 1 - 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Elementi 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Elementi da 1 a 103</translation>
+        <translation>Elementi 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Melding van het stuurprogramma: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>De server van %1 start op of sluit af en accepteert nu geen verbindingen. Start Valtora over een minuut opnieuw; blijft deze melding komen, vraag het dan aan de beheerder van de server.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>De server van %1 heeft de verbinding beëindigd op last van een beheerder: iemand heeft de sessie van Valtora op de server beëindigd, of de server is gestopt of opnieuw gestart. Start Valtora opnieuw zodra de server weer beschikbaar is.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>De server van %1 heeft de verbinding gesloten omdat die langer inactief was dan de server toestaat (de instelling idle_session_timeout). Vraag de beheerder van de server die grens voor de rol van de quiz op te heffen (alter role quiz set idle_session_timeout = 0) en start Valtora daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>Een query van Valtora op de server van %1 is op last van een beheerder geannuleerd (pg_cancel_backend, of een ander programma dat query&apos;s annuleert). Start Valtora opnieuw.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>De connection pooler vóór de server van %1 heeft het wachten op een vrije serververbinding opgegeven, na zo lang als de instelling query_wait_timeout toestaat. Sluit Valtora op werkplekken die het niet nodig hebben, of vraag de beheerder van de pooler om een grotere pool (default_pool_size), en start Valtora daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Waarschijnlijke oorzaken: de tabel elements of een van de kolommen is gewijzigd terwijl de quiz liep, de server heeft de verbinding beëindigd, of het stuurprogramma kan een waarde uit de tabel niet lezen.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Waarschijnlijke oorzaken: deze gebruiker mag het bestand op de regel Database van de gegevensbron niet lezen, of het SQLite-stuurprogramma is verkeerd ingesteld (&quot;isql -v Elements&quot; laat zien wat het meldt).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Waarschijnlijke oorzaken: de server draait niet of deze computer kan hem niet bereiken, de regel Servername, Port, Database, Username of Password van de gegevensbron past niet bij de server, of het stuurprogramma is verkeerd ingesteld (&quot;isql -v Elements&quot; laat zien wat het meldt).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -263,19 +295,19 @@ AtomicNumber moet met een kaal getal vergeleken kunnen worden, zoals in &quot;%2
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Elementen 1 t/m 36</translation>
+        <translation>Elementen 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Elementen 1 - 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Elementen 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Elementen 1 - 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Elementen 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Elementen 1 t/m 103</translation>
+        <translation>Elementen 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

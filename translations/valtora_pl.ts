@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Komunikat sterownika: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>%1: serwer właśnie się uruchamia lub zamyka i teraz nie przyjmuje połączeń. Należy ponownie uruchomić program Valtora za minutę; jeśli komunikat się powtarza, należy zwrócić się do administratora serwera.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>%1: serwer zakończył połączenie na polecenie administratora – ktoś zakończył sesję programu Valtora na serwerze albo serwer został zatrzymany lub uruchomiony ponownie. Gdy serwer znów będzie dostępny, należy ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>%1: serwer zamknął połączenie, ponieważ było ono bezczynne dłużej, niż serwer pozwala (jego ustawienie idle_session_timeout). Należy poprosić administratora serwera o zniesienie tego limitu dla roli quizu (alter role quiz set idle_session_timeout = 0), a następnie ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>%1: zapytanie programu Valtora na serwerze zostało anulowane na polecenie administratora (pg_cancel_backend lub inny program anulujący zapytania). Należy ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>%1: pośrednik z pulą połączeń (connection pooler) przed serwerem przestał czekać na wolne połączenie z serwerem po czasie, na jaki pozwala jego ustawienie query_wait_timeout. Należy zamknąć program Valtora na stanowiskach, które go nie potrzebują, albo poprosić administratora pośrednika o większą pulę (default_pool_size), a następnie ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Prawdopodobne przyczyny: tabela elements lub jedna z jej kolumn została zmieniona w trakcie quizu, serwer zakończył połączenie albo sterownik nie potrafi odczytać którejś wartości tabeli.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Prawdopodobne przyczyny: ten użytkownik nie ma prawa odczytu pliku z wiersza Database źródła danych albo sterownik SQLite jest źle skonfigurowany (polecenie „isql -v Elements” pokazuje, co zgłasza).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Prawdopodobne przyczyny: serwer nie działa lub ten komputer nie może się z nim połączyć, wiersz Servername, Port, Database, Username lub Password źródła danych nie pasuje do serwera albo sterownik jest źle skonfigurowany (polecenie „isql -v Elements” pokazuje, co zgłasza).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -227,7 +259,7 @@ Kolumnę AtomicNumber musi dać się porównać z liczbą zapisaną bez cudzysł
     </message>
     <message>
         <source>Atomic Mass</source>
-        <translation>Masa atom.</translation>
+        <translation>Masa atomowa</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -263,19 +295,19 @@ Kolumnę AtomicNumber musi dać się porównać z liczbą zapisaną bez cudzysł
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Pierwiastki 1-36</translation>
+        <translation>Pierwiastki 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Pierwiastki 1-38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Pierwiastki 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Pierwiastki 1-38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Pierwiastki 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Pierwiastki 1-103</translation>
+        <translation>Pierwiastki 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -65,6 +65,38 @@
         <source>The driver said: %1</source>
         <translation>Mensagem do driver: %1</translation>
     </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>O servidor da %1 está iniciando ou desligando e não aceita conexões agora. Inicie o Valtora novamente daqui a um minuto; se a mensagem continuar, procure quem administra o servidor.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>O servidor da %1 encerrou a conexão por ordem de um administrador: alguém encerrou a sessão do Valtora no servidor, ou o servidor foi parado ou reiniciado. Inicie o Valtora novamente quando o servidor voltar a funcionar.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>O servidor da %1 fechou a conexão porque ela ficou ociosa por mais tempo do que o servidor permite (a configuração idle_session_timeout). Peça a quem administra o servidor para remover esse limite para o papel do quiz (alter role quiz set idle_session_timeout = 0) e inicie o Valtora novamente.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>Uma consulta do Valtora no servidor da %1 foi cancelada por ordem de um administrador (pg_cancel_backend ou outro programa que cancela consultas). Inicie o Valtora novamente.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>O gerenciador de pool de conexões na frente do servidor da %1 desistiu de esperar por uma conexão livre com o servidor, depois do tempo que a configuração query_wait_timeout permite. Feche o Valtora nos computadores que não precisam dele ou peça a quem administra o gerenciador um pool maior (default_pool_size) e inicie o Valtora novamente.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Causas prováveis: a tabela elements ou uma de suas colunas foi alterada durante o quiz, o servidor encerrou a conexão ou o driver não consegue ler um valor da tabela.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Causas prováveis: este usuário não pode ler o arquivo da linha Database da fonte de dados, ou o driver do SQLite está configurado de forma errada (&quot;isql -v Elements&quot; mostra o que ele diz).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Causas prováveis: o servidor não está em funcionamento ou este computador não consegue alcançá-lo, a linha Servername, Port, Database, Username ou Password da fonte de dados não corresponde ao servidor, ou o driver está configurado de forma errada (&quot;isql -v Elements&quot; mostra o que ele diz).</translation>
+    </message>
 </context>
 <context>
     <name>ElementDatabase</name>
@@ -263,19 +295,19 @@ AtomicNumber precisa poder ser comparado com um número sem aspas, como em &quot
     </message>
     <message>
         <source>Elements 1 to 36</source>
-        <translation>Elementos 1 a 36</translation>
+        <translation>Elementos 1–36</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
-        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 80</translation>
+        <translation>Elementos 1–38, 40, 42, 47–57, 74, 78–80</translation>
     </message>
     <message>
         <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
-        <translation>Elementos 1 a 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</translation>
+        <translation>Elementos 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
     </message>
     <message>
         <source>Elements 1 to 103</source>
-        <translation>Elementos 1 a 103</translation>
+        <translation>Elementos 1–103</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -4,7 +4,9 @@
 #include "DataSourceFaults.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QRegularExpression>
 #include <array>
 #include <utility>
@@ -15,33 +17,100 @@ struct DataSourceFaults {
     Q_DECLARE_TR_FUNCTIONS(DataSourceFaults)
 };
 
-// Words by which drivers, servers and poolers tell of each fault a server may have, matched
-// regardless of case. PostgreSQL 12 to 17, PgBouncer, psqlODBC and unixODBC word them so.
-const std::array<std::pair<DataSourceFault, const char*>, 5> kServerFaultWords{{
-    // PostgreSQL: "sorry, too many clients already", "remaining connection slots are reserved
-    // for ...", "too many connections for role/database ..."; PgBouncer: "no more connections
-    // allowed (max_client_conn)".
-    {DataSourceFault::ServerFull, "too many clients|too many connections|remaining connection "
-                                  "slots are reserved|no more connections allowed"},
-    // Passwords (PgBouncer: "SASL authentication failed"), roles, databases and pg_hba.conf.
-    {DataSourceFault::LoginRefused,
+using enum DataSourceFault;
+
+// SQLSTATEs that name one cause alone, whoever sends them: the server's own (PostgreSQL passes
+// them on through psqlODBC and PgBouncer) and the ODBC classes of a lost connection and of a
+// timeout.
+const std::array<std::pair<QLatin1StringView, DataSourceFault>, 13> kStates{{
+    {QLatin1StringView("53300"), ServerFull},
+    {QLatin1StringView("28000"), LoginRefused},
+    {QLatin1StringView("28P01"), LoginRefused},
+    {QLatin1StringView("3D000"), LoginRefused},
+    {QLatin1StringView("57P01"), ConnectionEnded},
+    {QLatin1StringView("57P02"), ConnectionLost},
+    {QLatin1StringView("57P03"), ServerNotReady},
+    {QLatin1StringView("57P05"), IdleSessionClosed},
+    {QLatin1StringView("08S01"), ConnectionLost},
+    {QLatin1StringView("08003"), ConnectionLost},
+    {QLatin1StringView("08006"), ConnectionLost},
+    {QLatin1StringView("HYT00"), NoAnswer},
+    {QLatin1StringView("HYT01"), NoAnswer},
+}};
+
+// Words of the client side, which speaks English here (ElementDatabase puts the C library's and
+// libpq's messages in the C locale): psqlODBC, libpq, unixODBC and PgBouncer; and English servers
+// of PostgreSQL 12 to 17, whose words vary more than one version's catalogues. Matched regardless
+// of case.
+const std::array<std::pair<DataSourceFault, const char*>, 5> kClientWords{{
+    // PostgreSQL: "remaining connection slots are reserved for roles with ..." (16 on);
+    // PgBouncer: "no more connections allowed (max_client_conn)".
+    {ServerFull, "too many clients|too many connections|remaining connection slots are "
+                 "reserved|no more connections allowed"},
+    // Passwords (PgBouncer: "SASL authentication failed"), roles, databases and pg_hba.conf;
+    // libpq: "fe_sendauth: no password supplied".
+    {LoginRefused,
      "authentication failed|no password supplied|pg_hba\\.conf|role \"[^\"]*\" does not "
      "exist|database \"[^\"]*\" does not exist|no such database|no such user|not permitted to "
      "log in|permission denied for database"},
     // PgBouncer: "server login has been failing, try again later (server_login_retry)".
-    {DataSourceFault::ServerUnreachable,
+    {ServerUnreachable,
      "connection refused|could not translate host name|name or service not known|no route to "
      "host|network is unreachable|temporary failure in name resolution|could not connect to "
-     "server|server login has been failing"},
+     "server|server login has been failing|pgbouncer cannot connect to server"},
     // psqlODBC, after the server went: "the connection has been lost", then "... unable due to
     // the connection lost".
-    {DataSourceFault::ConnectionLost,
-     "server closed the connection unexpectedly|terminating connection|connection has been "
-     "lost|connection lost|could not (send|receive) data (to|from) server|no connection to the "
-     "server|the database system is shutting down|communication link failure"},
-    {DataSourceFault::NoAnswer, "timeout expired|query_wait_timeout|canceling statement due to "
-                                "(statement timeout|user request)"},
+    {ConnectionLost,
+     "server closed the connection unexpectedly|connection has been lost|connection lost|could "
+     "not (send|receive) data (to|from) server|no connection to the server|communication link "
+     "failure"},
+    // The driver's own login timeout.
+    {NoAnswer, "timeout expired"},
 }};
+
+// The faults a PostgreSQL server's words tell of, by their names in the table of its words.
+const std::array<std::pair<QLatin1StringView, DataSourceFault>, 7> kServerFaultNames{{
+    {QLatin1StringView("ServerFull"), ServerFull},
+    {QLatin1StringView("LoginRefused"), LoginRefused},
+    {QLatin1StringView("ServerNotReady"), ServerNotReady},
+    {QLatin1StringView("ConnectionEnded"), ConnectionEnded},
+    {QLatin1StringView("IdleSessionClosed"), IdleSessionClosed},
+    {QLatin1StringView("QueryCancelled"), QueryCancelled},
+    {QLatin1StringView("NoAnswer"), NoAnswer},
+}};
+
+struct ServerWords {
+    DataSourceFault fault;
+    QRegularExpression words;
+};
+
+// How a PostgreSQL server words its faults in each language it speaks (data/faults), read when
+// the first fault needs it.
+const QList<ServerWords>& ServerWordsTable() {
+    static const QList<ServerWords> table = [] {
+        QList<ServerWords> read;
+        QFile file(QStringLiteral(":/valtora/faults/postgresql.tsv"));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return read;
+        static const QRegularExpression argument(QStringLiteral("%[0-9$]*[sdu]"));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            const QStringList fields = line.split(u'\t');
+            if (line.startsWith(u'#') || fields.size() != 3)
+                continue;
+            for (const auto& [name, fault] : kServerFaultNames) {
+                if (fields[0] != name)
+                    continue;
+                QStringList parts = fields[2].split(argument);
+                for (QString& part : parts)
+                    part = QRegularExpression::escape(part);
+                read.append({fault, QRegularExpression(parts.join(QLatin1String(".*")),
+                                                       QRegularExpression::CaseInsensitiveOption)});
+            }
+        }
+        return read;
+    }();
+    return table;
+}
 
 bool Says(const QString& text, const char* words) {
     return QRegularExpression(QString::fromLatin1(words), QRegularExpression::CaseInsensitiveOption)
@@ -51,26 +120,38 @@ bool Says(const QString& text, const char* words) {
 } // namespace
 
 std::optional<DataSourceFault> RecognizeFault(const DataSourceDetails& source,
-                                              const QString& driverText) {
+                                              const DriverReport& report) {
     if (!source.odbc)
         return std::nullopt;
+    const QString& text = report.text;
     // The driver manager finds the data source, but not the driver it names.
-    if (!source.driverInstalled || Says(driverText, "can't open lib|data source name not found"))
-        return DataSourceFault::DriverMissing;
+    if (!source.driverInstalled || Says(text, "can't open lib|data source name not found"))
+        return DriverMissing;
     if (source.sqlite) {
         // SQLite's driver opens a missing or empty name as a new, empty database.
         if (source.databaseFile.isEmpty())
-            return DataSourceFault::NoDatabaseFile;
+            return NoDatabaseFile;
         if (!QFileInfo::exists(source.databaseFile))
-            return DataSourceFault::DatabaseFileMissing;
-        if (Says(driverText, "not a database"))
-            return DataSourceFault::NotADatabase;
-        if (Says(driverText, "database is locked|database table is locked|timeout expired"))
-            return DataSourceFault::DatabaseLocked;
+            return DatabaseFileMissing;
+        if (Says(text, "not a database"))
+            return NotADatabase;
+        if (Says(text, "database is locked|database table is locked|timeout expired"))
+            return DatabaseLocked;
         return std::nullopt;
     }
-    for (const auto& [fault, words] : kServerFaultWords) {
-        if (Says(driverText, words))
+    // PgBouncer's wait for a server connection ends in a SQLSTATE that names no cause.
+    if (Says(text, "query_wait_timeout"))
+        return PoolerWaitLimit;
+    for (const auto& [state, fault] : kStates) {
+        if (report.sqlState == state)
+            return fault;
+    }
+    for (const ServerWords& server : ServerWordsTable()) {
+        if (server.words.match(text).hasMatch())
+            return server.fault;
+    }
+    for (const auto& [fault, words] : kClientWords) {
+        if (Says(text, words))
             return fault;
     }
     return std::nullopt;
@@ -81,67 +162,105 @@ QString DescribeFault(DataSourceFault fault, const DataSourceDetails& source,
     const QString& dataSource = source.description;
     QString message;
     switch (fault) {
-    case DataSourceFault::DriverMissing:
+    case DriverMissing:
         message = DataSourceFaults::tr(
                       "%1 names the ODBC driver \"%2\", which is not installed on this computer. "
                       "Install it, or name an installed driver on the data source's Driver line: "
                       "the command \"odbcinst -q -d\" lists them.")
                       .arg(dataSource, source.driver);
         break;
-    case DataSourceFault::NoDatabaseFile:
+    case NoDatabaseFile:
         message = DataSourceFaults::tr(
                       "%1 names no database file: its Database line is empty. Put the path of the "
                       "SQLite file that holds the table elements there.")
                       .arg(dataSource);
         break;
-    case DataSourceFault::DatabaseFileMissing:
+    case DatabaseFileMissing:
         message = DataSourceFaults::tr(
                       "The database file \"%2\" of %1 does not exist. Check the path on the data "
                       "source's Database line.")
                       .arg(dataSource, source.databaseFile);
         break;
-    case DataSourceFault::NotADatabase:
+    case NotADatabase:
         message = DataSourceFaults::tr(
                       "The file \"%2\" of %1 is not an SQLite database. Check the path on the data "
                       "source's Database line, or make the file again with the sqlite3 shell.")
                       .arg(dataSource, source.databaseFile);
         break;
-    case DataSourceFault::DatabaseLocked:
+    case DatabaseLocked:
         message = DataSourceFaults::tr(
                       "The database file \"%2\" of %1 is locked by another program that is "
                       "changing it. Close that program, or end its transaction, then start Valtora "
                       "again.")
                       .arg(dataSource, source.databaseFile);
         break;
-    case DataSourceFault::ServerFull:
+    case ServerFull:
         message = DataSourceFaults::tr(
                       "The server of %1 accepts no more connections: all it allows are in use. "
                       "Close Valtora on another desk, or ask whoever runs the server to allow more "
                       "connections or to put a connection pooler in front of it.")
                       .arg(dataSource);
         break;
-    case DataSourceFault::LoginRefused:
+    case LoginRefused:
         message = DataSourceFaults::tr(
                       "The server of %1 refused the login. Check the Username, Password and "
                       "Database lines of the data source, and that the server lets that role "
                       "connect from this computer (pg_hba.conf).")
                       .arg(dataSource);
         break;
-    case DataSourceFault::ServerUnreachable:
+    case ServerUnreachable:
         message = DataSourceFaults::tr(
                       "The server of %1 cannot be reached. Check the Servername and Port lines of "
                       "the data source, that the server is running, and that this computer can "
                       "reach it over the network.")
                       .arg(dataSource);
         break;
-    case DataSourceFault::ConnectionLost:
+    case ServerNotReady:
+        message = DataSourceFaults::tr(
+                      "The server of %1 is starting up or shutting down, and accepts no "
+                      "connections now. Start Valtora again in a minute; if it keeps saying so, "
+                      "ask whoever runs the server.")
+                      .arg(dataSource);
+        break;
+    case ConnectionLost:
         message = DataSourceFaults::tr(
                       "The connection to the server of %1 was lost: the server was stopped or "
                       "restarted, or the network failed. Start Valtora again once the server is "
                       "back.")
                       .arg(dataSource);
         break;
-    case DataSourceFault::NoAnswer:
+    case ConnectionEnded:
+        message = DataSourceFaults::tr(
+                      "The server of %1 ended the connection on an administrator's command: "
+                      "someone ended Valtora's session on the server, or the server was stopped or "
+                      "restarted. Start Valtora again once the server is back.")
+                      .arg(dataSource);
+        break;
+    case IdleSessionClosed:
+        message = DataSourceFaults::tr(
+                      "The server of %1 closed the connection because it was idle for longer than "
+                      "the server allows (its setting idle_session_timeout). Ask whoever runs the "
+                      "server to lift that limit for the quiz's role (alter role quiz set "
+                      "idle_session_timeout = 0), then start Valtora again.")
+                      .arg(dataSource);
+        break;
+    case QueryCancelled:
+        message =
+            DataSourceFaults::tr(
+                "A query of Valtora's on the server of %1 was cancelled on an administrator's "
+                "command (pg_cancel_backend, or another program that cancels queries). "
+                "Start Valtora again.")
+                .arg(dataSource);
+        break;
+    case PoolerWaitLimit:
+        message = DataSourceFaults::tr(
+                      "The connection pooler in front of the server of %1 gave up waiting for a "
+                      "free server connection, after as long as its setting query_wait_timeout "
+                      "allows. Close Valtora on desks that do not need it, or ask whoever runs the "
+                      "pooler for a larger pool (default_pool_size), then start Valtora again.")
+                      .arg(dataSource);
+        break;
+    case NoAnswer:
         message = DataSourceFaults::tr(
                       "%1 did not answer within %2 seconds. Check that its server is running and "
                       "not overloaded, and that no other program holds its database locked, then "
@@ -150,8 +269,33 @@ QString DescribeFault(DataSourceFault fault, const DataSourceDetails& source,
                       .arg(source.timeoutSeconds);
         break;
     }
-    if (!driverText.isEmpty())
-        message +=
-            QStringLiteral("\n\n") + DataSourceFaults::tr("The driver said: %1").arg(driverText);
-    return message;
+    return WithDriverWords(message, driverText);
+}
+
+QString DescribeFailure(const QString& whatFailed, FailedStep step, const DataSourceDetails& source,
+                        const QString& driverText) {
+    QString causes;
+    if (source.odbc && step == FailedStep::Querying) {
+        causes = DataSourceFaults::tr(
+            "Likely causes: the table elements or one of its columns was changed while the quiz "
+            "ran, the server ended the connection, or the driver cannot read a value of the "
+            "table.");
+    } else if (source.sqlite) {
+        causes = DataSourceFaults::tr(
+            "Likely causes: this user may not read the file on the data source's Database line, "
+            "or the SQLite driver is set up wrongly (\"isql -v Elements\" shows what it says).");
+    } else if (source.odbc) {
+        causes = DataSourceFaults::tr(
+            "Likely causes: the server is not running or this computer cannot reach it, the data "
+            "source's Servername, Port, Database, Username or Password line does not match the "
+            "server, or its driver is set up wrongly (\"isql -v Elements\" shows what it says).");
+    }
+    return WithDriverWords(causes.isEmpty() ? whatFailed : whatFailed + u'\n' + causes, driverText);
+}
+
+QString WithDriverWords(const QString& message, const QString& driverText) {
+    if (driverText.isEmpty())
+        return message;
+    return message + QStringLiteral("\n\n") +
+           DataSourceFaults::tr("The driver said: %1").arg(driverText.trimmed());
 }

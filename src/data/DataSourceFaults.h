@@ -22,6 +22,13 @@ struct DataSourceDetails {
     int timeoutSeconds = 0;
 };
 
+// What a driver reported of a failure: the SQLSTATE of its diagnostics, where there were any to
+// read, and its own words.
+struct DriverReport {
+    QString sqlState;
+    QString text;
+};
+
 // The faults of a data source that a school meets, each with its own advice.
 enum class DataSourceFault {
     DriverMissing,
@@ -32,15 +39,34 @@ enum class DataSourceFault {
     ServerFull,
     LoginRefused,
     ServerUnreachable,
+    ServerNotReady,
     ConnectionLost,
+    ConnectionEnded,
+    IdleSessionClosed,
+    QueryCancelled,
+    PoolerWaitLimit,
     NoAnswer,
 };
 
-// The fault a driver's error text tells of, if it is one of these.
+// What failed when a driver reported a fault that none of these is: opening the data source, or
+// running a query on it. Each has its own likely causes.
+enum class FailedStep { Opening, Querying };
+
+// The fault a driver's report tells of, if it is one of these. The SQLSTATE decides where it
+// names one cause alone; otherwise the words, in English as the client side words them and in
+// every language a PostgreSQL server speaks.
 [[nodiscard]] std::optional<DataSourceFault> RecognizeFault(const DataSourceDetails& source,
-                                                            const QString& driverText);
+                                                            const DriverReport& report);
 
 // The message for a fault: what happened and what to do about it in plain words, then the
-// driver's own text, if any.
+// driver's own words, if any.
 [[nodiscard]] QString DescribeFault(DataSourceFault fault, const DataSourceDetails& source,
                                     const QString& driverText);
+
+// The message for a failure that is none of the faults: `whatFailed`, the likely causes of a
+// failure of that step, then the driver's own words.
+[[nodiscard]] QString DescribeFailure(const QString& whatFailed, FailedStep step,
+                                      const DataSourceDetails& source, const QString& driverText);
+
+// `message`, then what the driver said, the one way every message quotes a driver.
+[[nodiscard]] QString WithDriverWords(const QString& message, const QString& driverText);

@@ -9,6 +9,7 @@
 #include "platform/RuntimeError.h"
 
 #include <atomic>
+#include <clocale>
 
 namespace {
 QString UniqueConnectionName() {
@@ -31,6 +32,11 @@ ElementDatabase::ElementDatabase(const QString& language)
     , connectionName_(UniqueConnectionName()) {
     if (IsOdbcDataSourceDefined(kDataSourceName)) {
         source_ = ReadOdbcDataSource(kDataSourceName);
+        // Drivers word their faults through the C library and gettext, in the desk's language
+        // (libpq: "Połączenie odrzucone"), where no code tells the fault. In the C locale they
+        // speak English, which RecognizeFault reads, in every language; the window speaks
+        // through Qt's own translations, which this does not touch.
+        std::setlocale(LC_MESSAGES, "C");
         thread_ = std::make_unique<DatabaseThread>();
     } else {
         source_.description = tr("the embedded element table");
@@ -104,15 +110,21 @@ void ElementDatabase::Close() {
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-std::optional<QString> ElementDatabase::FaultMessage(const QSqlError& error) const {
+std::optional<QString> ElementDatabase::FaultMessage(const QSqlError& error,
+                                                     const QString& sqlState) const {
     const QString driverText = DriverText(error);
-    if (const std::optional<DataSourceFault> fault = RecognizeFault(source_, driverText))
+    if (const std::optional<DataSourceFault> fault =
+            RecognizeFault(source_, {sqlState, driverText}))
         return DescribeFault(*fault, source_, driverText);
     return std::nullopt;
 }
 
-QString ElementDatabase::FailureMessage(const QSqlError& error, const QString& context) const {
-    return FaultMessage(error).value_or(context + u'\n' + DriverText(error));
+QString ElementDatabase::FailureMessage(const QSqlError& error, const QString& whatFailed,
+                                        const QSqlQuery* query) const {
+    const QString sqlState = query && source_.odbc ? OdbcSqlState(*query) : QString();
+    return FaultMessage(error, sqlState)
+        .value_or(DescribeFailure(whatFailed, query ? FailedStep::Querying : FailedStep::Opening,
+                                  source_, DriverText(error)));
 }
 
 QString ElementDatabase::QueryFailed(const QString& select) const {
@@ -138,17 +150,17 @@ std::optional<QSqlRecord> ElementDatabase::FirstRow(const QString& select) {
                 prepared_.clear();
             QSqlQuery query(connection_);
             if (!Prepare(query, select))
-                throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
+                throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
             found = prepared_.insert(select, query);
         }
         QSqlQuery& query = *found;
         std::optional<QSqlRecord> row;
         if (!query.exec())
-            throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
+            throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
         if (query.next())
             row = query.record();
         else if (query.lastError().isValid())
-            throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select)));
+            throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
         // Let go of the result, so that no cursor stays open between questions.
         query.finish();
         return row;
@@ -160,18 +172,24 @@ ElementDatabase::Rows ElementDatabase::Select(const QString& select) {
         Rows read;
         QSqlQuery query(connection_);
         query.setNumericalPrecisionPolicy(QSql::HighPrecision);
-        if (!Prepare(query, select) || !query.exec()) {
+        const auto failed = [&] {
             read.error = query.lastError();
+            if (source_.odbc)
+                read.sqlState = OdbcSqlState(query);
+        };
+        if (!Prepare(query, select) || !query.exec()) {
+            failed();
             return read;
         }
         read.columns = query.record();
         while (query.next())
             read.records.append(query.record());
-        read.error = query.lastError();
+        if (query.lastError().isValid())
+            failed();
         return read;
     });
     if (rows.error.isValid()) {
-        if (const std::optional<QString> fault = FaultMessage(rows.error))
+        if (const std::optional<QString> fault = FaultMessage(rows.error, rows.sqlState))
             throw RuntimeError(*fault);
     }
     return rows;

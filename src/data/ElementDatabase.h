@@ -30,11 +30,13 @@ public:
     // Seconds allowed for logging in and for each query.
     static constexpr int kTimeoutSeconds = 10;
 
-    // What a select read: the columns of its result and its rows, or the error that stopped it.
+    // What a select read: the columns of its result and its rows, or the error that stopped it
+    // and its SQLSTATE.
     struct Rows {
         QSqlRecord columns;
         QList<QSqlRecord> records;
         QSqlError error;
+        QString sqlState;
     };
 
     // Chooses the data source; opens nothing yet. The embedded table names the elements in
@@ -62,9 +64,12 @@ public:
 
 private:
     // The message for a fault of the data source that a school may meet, in plain words first.
-    [[nodiscard]] std::optional<QString> FaultMessage(const QSqlError& error) const;
-    // That message, or for any other failure `context` and then the driver's text.
-    [[nodiscard]] QString FailureMessage(const QSqlError& error, const QString& context) const;
+    [[nodiscard]] std::optional<QString> FaultMessage(const QSqlError& error,
+                                                      const QString& sqlState = {}) const;
+    // That message, or for any other failure `whatFailed`, its likely causes and the driver's
+    // words. The SQLSTATE is read off `query` where a statement failed.
+    [[nodiscard]] QString FailureMessage(const QSqlError& error, const QString& whatFailed,
+                                         const QSqlQuery* query = nullptr) const;
     void OpenOdbc();
     void OpenEmbedded();
     void Close();

@@ -76,11 +76,30 @@ QString OdbcConnectionString(const DataSourceDetails& source) {
     return connection;
 }
 
-void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds) {
+namespace {
+SQLHANDLE StatementHandle(const QSqlQuery& query) {
     const QVariant handle = query.result()->handle();
     if (!handle.isValid() || !handle.constData())
-        return;
-    SQLHANDLE statement = *static_cast<const SQLHANDLE*>(handle.constData());
-    SQLSetStmtAttr(statement, SQL_ATTR_QUERY_TIMEOUT,
-                   reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(seconds)), 0);
+        return SQL_NULL_HSTMT;
+    return *static_cast<const SQLHANDLE*>(handle.constData());
+}
+} // namespace
+
+void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds) {
+    if (SQLHANDLE statement = StatementHandle(query)) {
+        SQLSetStmtAttr(statement, SQL_ATTR_QUERY_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(seconds)), 0);
+    }
+}
+
+QString OdbcSqlState(const QSqlQuery& query) {
+    SQLHANDLE statement = StatementHandle(query);
+    SQLCHAR state[SQL_SQLSTATE_SIZE + 1] = {};
+    SQLINTEGER native = 0;
+    SQLSMALLINT length = 0;
+    // Qt's driver has read the diagnostics too; reading leaves them where they are.
+    if (!statement || !SQL_SUCCEEDED(SQLGetDiagRec(SQL_HANDLE_STMT, statement, 1, state, &native,
+                                                   nullptr, 0, &length)))
+        return {};
+    return QString::fromLatin1(reinterpret_cast<const char*>(state));
 }

@@ -26,3 +26,6 @@ class QSqlQuery;
 
 // Limits how long the driver lets a prepared statement of Qt's ODBC driver run.
 void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds);
+
+// The SQLSTATE of the diagnostics a failed statement of Qt's ODBC driver left, or nothing.
+[[nodiscard]] QString OdbcSqlState(const QSqlQuery& query);

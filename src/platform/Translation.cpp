@@ -6,15 +6,79 @@
 #include "TextOperations.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
 
-Translation::Translation(const QLocale& locale) {
-    if (translator_.load(locale, QStringLiteral("valtora"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&translator_);
-    SetProperCaseLanguage(QLocale(Language()).language());
+namespace {
+const QString kEnglish = QStringLiteral("en");
+
+// Languages that users name by another code: Norwegian by its written standard, Chinese by the
+// script its mainland writes.
+const QHash<QString, QString> kSameLanguage{
+    {QStringLiteral("no"), QStringLiteral("nb")},
+    {QStringLiteral("zh"), QStringLiteral("zh_CN")},
+    {QStringLiteral("zh_SG"), QStringLiteral("zh_CN")},
+};
+
+QString ProgramTranslation(const QString& code) {
+    return QStringLiteral(":/i18n/valtora_%1.qm").arg(code);
+}
+
+// The code of the translation one entry of the user's list asks for ("de_AT.UTF-8" for "de"),
+// kEnglish, or nothing where the program does not speak it.
+QString TranslationFor(const QString& entry) {
+    const QString locale = entry.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
+    const QString language = locale.section(u'_', 0, 0);
+    if (language == kEnglish)
+        return kEnglish;
+    for (const QString& asked : {locale, language}) {
+        const QString code = kSameLanguage.value(asked, asked);
+        if (!code.isEmpty() && QFile::exists(ProgramTranslation(code)))
+            return code;
+    }
+    return {};
+}
+} // namespace
+
+QStringList UserLanguages(const QProcessEnvironment& environment) {
+    QString locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment.value(QLatin1String(variable));
+        if (!locale.isEmpty())
+            break;
+    }
+    const QString name = locale.section(u'.', 0, 0);
+    if (name.isEmpty() || name == u"C" || name == u"POSIX")
+        return {};
+    const QString languages = environment.value(QStringLiteral("LANGUAGE"));
+    return languages.isEmpty() ? QStringList{locale} : languages.split(u':', Qt::SkipEmptyParts);
+}
+
+Translation::Translation(const QStringList& languages) {
+    for (const QString& entry : languages) {
+        const QString code = TranslationFor(entry);
+        if (code.isEmpty())
+            continue;
+        if (code != kEnglish)
+            language_ = code;
+        break;
+    }
+    if (!language_.isEmpty()) {
+        if (program_.load(ProgramTranslation(language_)))
+            QCoreApplication::installTranslator(&program_);
+        // Qt's own texts: the answer box's context menu, the command line's help.
+        if (qt_.load(QStringLiteral("qtbase_") + language_,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt_);
+    }
+    SetProperCaseLanguage(language_.isEmpty() ? QLocale::AnyLanguage
+                                              : QLocale(language_).language());
 }
 
 Translation::~Translation() {
-    QCoreApplication::removeTranslator(&translator_);
+    QCoreApplication::removeTranslator(&qt_);
+    QCoreApplication::removeTranslator(&program_);
     SetProperCaseLanguage(QLocale::AnyLanguage);
 }

@@ -3,23 +3,33 @@
 
 #pragma once
 
-#include <QLocale>
+#include <QProcessEnvironment>
+#include <QStringList>
 #include <QTranslator>
 
-// The language the program speaks, for the object's life: the first of the locale's languages
-// (as Qt reads them from LANGUAGE, LC_ALL, LC_MESSAGES and LANG) that the program is translated
-// into, or English. Only that one translation is loaded; proper case follows its rules.
+// The user's languages, most wanted first, as gettext reads them: none where the locale of
+// messages (LC_ALL, else LC_MESSAGES, else LANG) is unset, C or POSIX, whatever LANGUAGE says;
+// otherwise LANGUAGE's list, or that locale alone. Entries stand as written ("de_DE.UTF-8").
+[[nodiscard]] QStringList
+UserLanguages(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
+// The language the program speaks, for the object's life: the first of the user's languages that
+// is English or that the program is translated into. Its translation is loaded, and Qt's own
+// where Qt ships one; proper case follows the language's rules. Brazilian Portuguese is only
+// for a list that names Brazil (pt_BR): Portuguese alone is European.
 class Translation {
 public:
-    explicit Translation(const QLocale& locale = QLocale::system());
+    explicit Translation(const QStringList& languages = UserLanguages());
     ~Translation();
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 
     // The language's code, as the element names are filed under it ("de", "pt_BR"), or nothing
     // for English.
-    QString Language() const { return translator_.language(); }
+    const QString& Language() const { return language_; }
 
 private:
-    QTranslator translator_;
+    QString language_;
+    QTranslator program_;
+    QTranslator qt_;
 };
