@@ -163,18 +163,6 @@
         <translation> und %1 weitere</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Die Datei wurde mit Semikolons zwischen den Spalten gespeichert, wie es Office-Programme dort tun, wo Dezimalzahlen mit Komma geschrieben werden: Importieren Sie sie mit .separator &quot;;&quot; (siehe „From a spreadsheet“ in der README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Die Datei wurde mit Tabulatoren zwischen den Spalten gespeichert: Importieren Sie sie mit .separator &quot;\t&quot; statt mit --csv (siehe „From a spreadsheet“ in der README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Die erste Zeile der Tabelle enthält die Spaltennamen: Die Datei hat über ihrer Kopfzeile eine Titelzeile. Importieren Sie sie mit --skip 1, oder löschen Sie die Titelzeile (siehe „From a spreadsheet“ in der README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>Die Tabelle hat die Spalten %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>Die %1 enthält keine Tabelle %2.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>Das Lesen der Tabelle ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Fehlende Spalten: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>Das Nachschlagen eines Elements über seine Ordnungszahl schlägt fehl: %1
-AtomicNumber muss sich mit einer bloßen Zahl (ohne Anführungszeichen) vergleichen lassen, wie in „%2“.</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ AtomicNumber muss sich mit einer bloßen Zahl (ohne Anführungszeichen) vergleic
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Symbole oder Namen mit Leerzeichen davor oder dahinter, zu denen keine Antwort passen kann, für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>siehe „From a spreadsheet“ in der README, installiert als %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>Die Datei wurde mit Semikolons zwischen den Spalten gespeichert, wie es Office-Programme dort tun, wo Dezimalzahlen mit Komma geschrieben werden: Importieren Sie sie mit .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>Die Datei wurde mit Tabulatoren zwischen den Spalten gespeichert: Importieren Sie sie mit .separator &quot;\t&quot; statt mit --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>Die erste Zeile der Tabelle enthält die Spaltennamen: Die Datei hat über ihrer Kopfzeile eine Titelzeile. Importieren Sie sie mit --skip 1, oder löschen Sie die Titelzeile (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>Das Lesen der Tabelle ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Ordnungszahlen mit Leerzeichen davor oder dahinter, die die Abfrage zum Nachschlagen nicht findet: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>Die Kopfzeile der Datei (%1) ist eine Zeile der Tabelle: Die Tabelle wurde vor dem Import angelegt, und der Import hat die Kopfzeile als Daten gelesen. Importieren Sie die Datei in eine neue Datenbank oder mit --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>Das Nachschlagen eines Elements über seine Ordnungszahl schlägt fehl: AtomicNumber muss sich mit einer bloßen Zahl vergleichen lassen, wie in „%1“.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Symbole oder Namen mit unsichtbaren Zeichen darin (Leerzeichen oder Verbinder ohne Breite, weiche Trennstriche, Richtungsmarken), die keine getippte Antwort enthält, für die Ordnungszahlen %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Symbole oder Namen mit Zeichen, die im Namen keines Elements vorkommen, wie sie eine Datei hinterlässt, die in einem anderen Zeichensatz als UTF-8 gespeichert wurde („?“, „Ã³“, „Å¼“), für die Ordnungszahlen %1. Speichern Sie die Tabelle erneut als CSV im Zeichensatz „Unicode (UTF-8)“ oder wandeln Sie die Datei mit iconv um, und importieren Sie sie dann erneut (%2).</translation>
     </message>
 </context>
 <context>

@@ -163,18 +163,6 @@
         <translation> y %1 más</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>El archivo se guardó con punto y coma entre sus columnas, como hacen los programas de ofimática cuando los decimales se escriben con coma: impórtelo con .separator &quot;;&quot; (consulte &quot;From a spreadsheet&quot; en el README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>El archivo se guardó con tabuladores entre sus columnas: impórtelo con .separator &quot;\t&quot; en lugar de --csv (consulte &quot;From a spreadsheet&quot; en el README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>La primera fila de la tabla contiene los nombres de las columnas: el archivo tiene una fila de título encima del encabezado. Impórtelo con --skip 1 o elimine la fila de título (consulte &quot;From a spreadsheet&quot; en el README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>La tabla tiene las columnas %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>No existe la tabla %2 en %1.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>No se pudo leer la tabla: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Columnas que faltan: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>Falla la búsqueda de un elemento por su número: %1
-AtomicNumber debe poder compararse con un número simple, como en &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ AtomicNumber debe poder compararse con un número simple, como en &quot;%2&quot;
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Símbolos o nombres con espacios al principio o al final, con los que no puede coincidir ninguna respuesta, para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>consulte &quot;From a spreadsheet&quot; en el README, instalado como %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>El archivo se guardó con punto y coma entre sus columnas, como hacen los programas de oficina donde los decimales se escriben con coma: impórtelo con .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>El archivo se guardó con tabuladores entre sus columnas: impórtelo con .separator &quot;\t&quot; en lugar de --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>Su primera fila contiene los nombres de las columnas: el archivo tiene una fila de título encima de su encabezado. Impórtelo con --skip 1 o elimine la fila de título (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>La lectura de la tabla falló.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Números atómicos con espacios alrededor, que la consulta de búsqueda no encuentra: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>La fila de encabezado del archivo (%1) es una fila de la tabla: la tabla se creó antes de la importación, que leyó el encabezado como datos. Importe el archivo en una base de datos nueva, o con --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>Buscar un elemento por su número falla: AtomicNumber debe poder compararse con un número sin más, como en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Símbolos o nombres con caracteres invisibles (espacios o uniones de ancho cero, guiones discrecionales, marcas de dirección), que ninguna respuesta escrita contiene, para los números atómicos %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Símbolos o nombres con caracteres que no tiene el nombre de ningún elemento, como los que deja un archivo guardado en otro juego de caracteres que UTF-8 (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), para los números atómicos %1. Guarde de nuevo la hoja como CSV con el juego de caracteres &quot;Unicode (UTF-8)&quot;, o convierta el archivo con iconv, y vuelva a importarlo (%2).</translation>
     </message>
 </context>
 <context>

@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
-        <translation>Le serveur de %1 démarre ou s&apos;arrête et n&apos;accepte aucune connexion pour l&apos;instant. Relancez Valtora dans une minute ; si ce message revient, adressez-vous à la personne qui gère le serveur.</translation>
+        <translation>Le serveur de %1 démarre ou s&apos;arrête et n&apos;accepte aucune connexion pour l&apos;instant. Relancez Valtora dans une minute&#xa0;; si ce message revient, adressez-vous à la personne qui gère le serveur.</translation>
     </message>
     <message>
         <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
-        <translation>Le serveur de %1 a fermé la connexion sur ordre d&apos;un administrateur : quelqu&apos;un a mis fin à la session de Valtora sur le serveur, ou le serveur a été arrêté ou redémarré. Relancez Valtora quand le serveur sera de nouveau disponible.</translation>
+        <translation>Le serveur de %1 a fermé la connexion sur ordre d&apos;un administrateur&#xa0;: quelqu&apos;un a mis fin à la session de Valtora sur le serveur, ou le serveur a été arrêté ou redémarré. Relancez Valtora quand le serveur sera de nouveau disponible.</translation>
     </message>
     <message>
         <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
@@ -87,15 +87,15 @@
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
-        <translation>Causes probables : la table elements ou l&apos;une de ses colonnes a été modifiée pendant le quiz, le serveur a fermé la connexion, ou le pilote ne peut pas lire une valeur de la table.</translation>
+        <translation>Causes probables&#xa0;: la table elements ou l&apos;une de ses colonnes a été modifiée pendant le quiz, le serveur a fermé la connexion, ou le pilote ne peut pas lire une valeur de la table.</translation>
     </message>
     <message>
         <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
-        <translation>Causes probables : cet utilisateur n&apos;a pas le droit de lire le fichier indiqué sur la ligne Database de la source de données, ou le pilote SQLite est mal configuré (« isql -v Elements » montre ce qu&apos;il signale).</translation>
+        <translation>Causes probables&#xa0;: cet utilisateur n&apos;a pas le droit de lire le fichier indiqué sur la ligne Database de la source de données, ou le pilote SQLite est mal configuré («&#xa0;isql -v Elements&#xa0;» montre ce qu&apos;il signale).</translation>
     </message>
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
-        <translation>Causes probables : le serveur ne fonctionne pas ou cet ordinateur ne peut pas l&apos;atteindre, la ligne Servername, Port, Database, Username ou Password de la source de données ne correspond pas au serveur, ou son pilote est mal configuré (« isql -v Elements » montre ce qu&apos;il signale).</translation>
+        <translation>Causes probables&#xa0;: le serveur ne fonctionne pas ou cet ordinateur ne peut pas l&apos;atteindre, la ligne Servername, Port, Database, Username ou Password de la source de données ne correspond pas au serveur, ou son pilote est mal configuré («&#xa0;isql -v Elements&#xa0;» montre ce qu&apos;il signale).</translation>
     </message>
 </context>
 <context>
@@ -163,18 +163,6 @@
         <translation> et %1 de plus</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Le fichier a été enregistré avec des points-virgules entre ses colonnes, comme le font les logiciels de bureautique là où les décimales s&apos;écrivent avec une virgule&#xa0;: importez-le avec .separator &quot;;&quot; (voir «&#xa0;From a spreadsheet&#xa0;» dans le README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Le fichier a été enregistré avec des tabulations entre ses colonnes&#xa0;: importez-le avec .separator &quot;\t&quot; au lieu de --csv (voir «&#xa0;From a spreadsheet&#xa0;» dans le README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Sa première ligne contient les noms des colonnes&#xa0;: le fichier a une ligne de titre au-dessus de sa ligne d&apos;en-tête. Importez-le avec --skip 1, ou supprimez la ligne de titre (voir «&#xa0;From a spreadsheet&#xa0;» dans le README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>Ses colonnes sont&#xa0;: %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>Il n&apos;y a pas de table %2 dans %1.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>Sa lecture a échoué&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Colonnes manquantes&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>La recherche d&apos;un élément par son numéro échoue&#xa0;: %1
-AtomicNumber doit pouvoir être comparé à un nombre sans guillemets, comme dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ AtomicNumber doit pouvoir être comparé à un nombre sans guillemets, comme dan
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Symboles ou noms précédés ou suivis d&apos;espaces, auxquels aucune réponse ne peut correspondre, pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>voir « From a spreadsheet » dans le README, installé sous %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>Le fichier a été enregistré avec des points-virgules entre ses colonnes, comme le font les logiciels de bureautique là où les décimales s&apos;écrivent avec une virgule : importez-le avec .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>Le fichier a été enregistré avec des tabulations entre ses colonnes : importez-le avec .separator &quot;\t&quot; au lieu de --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>Sa première ligne contient les noms des colonnes : le fichier a une ligne de titre au-dessus de son en-tête. Importez-le avec --skip 1, ou supprimez la ligne de titre (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>La lecture de la table a échoué.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Numéros atomiques entourés d&apos;espaces, que la requête de recherche ne trouve pas : %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>La ligne d&apos;en-tête du fichier (%1) est une ligne de la table : la table a été créée avant l&apos;import, qui a lu l&apos;en-tête comme une donnée. Importez le fichier dans une base neuve, ou avec --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>La recherche d&apos;un élément par son numéro échoue : AtomicNumber doit pouvoir être comparé à un simple nombre, comme dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Symboles ou noms contenant des caractères invisibles (espaces ou liants sans chasse, traits d&apos;union conditionnels, marques de direction), qu&apos;aucune réponse tapée ne contient, pour les numéros atomiques %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Symboles ou noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, comme en laisse un fichier enregistré dans un autre jeu de caractères qu&apos;UTF-8 (« ? », « Ã³ », « Å¼ »), pour les numéros atomiques %1. Enregistrez de nouveau la feuille en CSV avec le jeu de caractères « Unicode (UTF-8) », ou convertissez le fichier avec iconv, puis importez-le de nouveau (%2).</translation>
     </message>
 </context>
 <context>

@@ -163,18 +163,6 @@
         <translation> e altri %1</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Il file è stato salvato con il punto e virgola tra le colonne, come fanno i programmi per ufficio dove i decimali si scrivono con la virgola: importarlo con .separator &quot;;&quot; (vedere &quot;From a spreadsheet&quot; nel README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Il file è stato salvato con le tabulazioni tra le colonne: importarlo con .separator &quot;\t&quot; invece di --csv (vedere &quot;From a spreadsheet&quot; nel README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>La prima riga della tabella contiene i nomi delle colonne: il file ha una riga di titolo sopra l&apos;intestazione. Importarlo con --skip 1, oppure eliminare la riga di titolo (vedere &quot;From a spreadsheet&quot; nel README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>La tabella ha le colonne %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>La tabella %2 non esiste: %1 non la contiene.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>La lettura della tabella non è riuscita: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Colonne mancanti: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>La ricerca di un elemento in base al numero non riesce: %1
-AtomicNumber deve poter essere confrontato con un numero scritto senza virgolette, come in &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ AtomicNumber deve poter essere confrontato con un numero scritto senza virgolett
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Simboli o nomi con spazi all&apos;inizio o alla fine, a cui nessuna risposta può corrispondere, per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>vedere &quot;From a spreadsheet&quot; nel README, installato come %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>Il file è stato salvato con il punto e virgola tra le colonne, come fanno i programmi da ufficio dove i decimali si scrivono con la virgola: importarlo con .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>Il file è stato salvato con tabulazioni tra le colonne: importarlo con .separator &quot;\t&quot; invece di --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>La sua prima riga contiene i nomi delle colonne: il file ha una riga di titolo sopra l&apos;intestazione. Importarlo con --skip 1, oppure eliminare la riga di titolo (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>La lettura della tabella non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Numeri atomici con spazi intorno, che la query di ricerca non trova: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>La riga di intestazione del file (%1) è una riga della tabella: la tabella è stata creata prima dell&apos;importazione, che ha letto l&apos;intestazione come dati. Importare il file in un database nuovo, oppure con --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>La ricerca di un elemento per numero non riesce: AtomicNumber deve potersi confrontare con un numero semplice, come in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Simboli o nomi con caratteri invisibili (spazi o unioni a larghezza zero, trattini facoltativi, segni di direzione), che nessuna risposta digitata contiene, per i numeri atomici %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Simboli o nomi con caratteri che nessun nome di elemento contiene, come quelli lasciati da un file salvato in un set di caratteri diverso da UTF-8 (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), per i numeri atomici %1. Salvare di nuovo il foglio come CSV con il set di caratteri &quot;Unicode (UTF-8)&quot;, oppure convertire il file con iconv, e importarlo di nuovo (%2).</translation>
     </message>
 </context>
 <context>

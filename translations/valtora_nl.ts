@@ -163,18 +163,6 @@
         <translation> en nog %1</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Het bestand is opgeslagen met puntkomma&apos;s tussen de kolommen, zoals kantoorprogramma&apos;s dat doen waar decimalen met een komma worden geschreven: importeer het met .separator &quot;;&quot; (zie &quot;From a spreadsheet&quot; in de README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Het bestand is opgeslagen met tabs tussen de kolommen: importeer het met .separator &quot;\t&quot; in plaats van --csv (zie &quot;From a spreadsheet&quot; in de README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>De eerste rij van de tabel bevat de kolomnamen: het bestand heeft een titelrij boven de koprij. Importeer het met --skip 1, of verwijder de titelrij (zie &quot;From a spreadsheet&quot; in de README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>De tabel heeft de kolommen %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>%1 heeft geen tabel %2.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>Het lezen van de tabel is mislukt: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Ontbrekende kolommen: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>Een element opzoeken op zijn nummer mislukt: %1
-AtomicNumber moet met een kaal getal vergeleken kunnen worden, zoals in &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ AtomicNumber moet met een kaal getal vergeleken kunnen worden, zoals in &quot;%2
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Symbolen of namen met spaties eromheen, waarmee geen antwoord kan overeenkomen, voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>zie &quot;From a spreadsheet&quot; in de README, geïnstalleerd als %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>Het bestand is opgeslagen met puntkomma&apos;s tussen de kolommen, zoals kantoorprogramma&apos;s doen waar decimalen met een komma worden geschreven: importeer het met .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>Het bestand is opgeslagen met tabs tussen de kolommen: importeer het met .separator &quot;\t&quot; in plaats van --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>De eerste rij bevat de kolomnamen: het bestand heeft een titelrij boven de kopregel. Importeer het met --skip 1, of verwijder de titelrij (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>Het lezen van de tabel is mislukt.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Atoomnummers met spaties eromheen, die de opzoekquery niet vindt: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>De kopregel van het bestand (%1) is een rij van de tabel: de tabel is vóór de import aangemaakt, en de import las de kopregel als gegevens. Importeer het bestand in een nieuwe database, of met --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>Een element opzoeken op zijn nummer mislukt: AtomicNumber moet te vergelijken zijn met een kaal getal, zoals in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Symbolen of namen met onzichtbare tekens erin (spaties of verbinders zonder breedte, zachte afbreekstreepjes, richtingstekens), die geen getypt antwoord bevat, voor atoomnummers %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Symbolen of namen met tekens die in de naam van geen enkel element voorkomen, zoals een bestand ze achterlaat dat in een andere tekenset dan UTF-8 is opgeslagen (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), voor atoomnummers %1. Sla het werkblad opnieuw op als CSV met de tekenset &quot;Unicode (UTF-8)&quot;, of zet het bestand om met iconv, en importeer het opnieuw (%2).</translation>
     </message>
 </context>
 <context>

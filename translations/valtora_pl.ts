@@ -163,18 +163,6 @@
         <translation> i jeszcze %1</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Plik zapisano ze średnikami między kolumnami – tak robią programy biurowe tam, gdzie ułamki dziesiętne zapisuje się z przecinkiem. Należy go zaimportować z użyciem .separator &quot;;&quot; (zob. „From a spreadsheet” w README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Plik zapisano z tabulatorami między kolumnami. Należy go zaimportować z użyciem .separator &quot;\t&quot; zamiast --csv (zob. „From a spreadsheet” w README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>Jej pierwszy wiersz zawiera nazwy kolumn, czyli plik ma nad nagłówkiem wiersz tytułowy. Należy zaimportować plik z opcją --skip 1 albo usunąć z niego wiersz tytułowy (zob. „From a spreadsheet” w README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>Tabela ma kolumny %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>%1: brak tabeli %2.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>Odczyt tabeli nie powiódł się: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Brak kolumn: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>Wyszukiwanie pierwiastka według liczby atomowej kończy się błędem: %1
-Kolumnę AtomicNumber musi dać się porównać z liczbą zapisaną bez cudzysłowów, jak w „%2”.</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ Kolumnę AtomicNumber musi dać się porównać z liczbą zapisaną bez cudzysł
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Symbole lub nazwy ze spacjami na początku lub na końcu, do których nie może pasować żadna odpowiedź, dla liczb atomowych: %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>zob. sekcję „From a spreadsheet” w pliku README, zainstalowanym jako %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>Plik zapisano ze średnikami między kolumnami, jak robią to programy biurowe tam, gdzie ułamki dziesiętne zapisuje się z przecinkiem: należy go zaimportować z opcją .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>Plik zapisano z tabulatorami między kolumnami: należy go zaimportować z opcją .separator &quot;\t&quot; zamiast --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>Pierwszy wiersz tabeli zawiera nazwy kolumn: plik ma nad nagłówkiem wiersz tytułowy. Należy go zaimportować z opcją --skip 1 albo usunąć wiersz tytułowy (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>Odczyt tabeli się nie powiódł.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Liczby atomowe ze spacjami na początku lub końcu, których zapytanie wyszukujące nie znajduje: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>Wiersz nagłówka pliku (%1) jest wierszem tabeli: tabelę utworzono przed importem, który odczytał nagłówek jako dane. Należy zaimportować plik do nowej bazy danych albo z opcją --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>Wyszukiwanie pierwiastka po liczbie atomowej się nie udaje: AtomicNumber musi dać się porównać z samą liczbą, jak w „%1”.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Symbole lub nazwy z niewidocznymi znakami (spacje lub łączniki o zerowej szerokości, miękkie łączniki, znaczniki kierunku), których żadna wpisana odpowiedź nie zawiera, dla liczb atomowych %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Symbole lub nazwy ze znakami, których nie ma w nazwie żadnego pierwiastka, jakie zostawia plik zapisany w innym kodowaniu niż UTF-8 („?”, „Ã³”, „Å¼”), dla liczb atomowych %1. Należy ponownie zapisać arkusz jako CSV z kodowaniem „Unicode (UTF-8)” albo przekonwertować plik programem iconv i ponownie go zaimportować (%2).</translation>
     </message>
 </context>
 <context>

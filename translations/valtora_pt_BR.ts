@@ -163,18 +163,6 @@
         <translation> e mais %1</translation>
     </message>
     <message>
-        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>O arquivo foi salvo com ponto e vírgula entre as colunas, como fazem os programas de escritório quando os decimais são escritos com vírgula: importe-o com .separator &quot;;&quot; (veja &quot;From a spreadsheet&quot; no README).</translation>
-    </message>
-    <message>
-        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>O arquivo foi salvo com tabulações entre as colunas: importe-o com .separator &quot;\t&quot; em vez de --csv (veja &quot;From a spreadsheet&quot; no README).</translation>
-    </message>
-    <message>
-        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (see &quot;From a spreadsheet&quot; in the README).</source>
-        <translation>A primeira linha da tabela contém os nomes das colunas: o arquivo tem uma linha de título acima do cabeçalho. Importe-o com --skip 1 ou apague a linha de título (veja &quot;From a spreadsheet&quot; no README).</translation>
-    </message>
-    <message>
         <source>It has the columns %1.</source>
         <translation>A tabela tem as colunas %1.</translation>
     </message>
@@ -189,18 +177,8 @@
         <translation>A %1 não tem a tabela %2.</translation>
     </message>
     <message>
-        <source>Reading it failed: %1</source>
-        <translation>A leitura da tabela falhou: %1</translation>
-    </message>
-    <message>
         <source>Missing columns: %1.</source>
         <translation>Colunas ausentes: %1.</translation>
-    </message>
-    <message>
-        <source>Looking an element up by its number fails: %1
-AtomicNumber must compare with a bare number, as in &quot;%2&quot;.</source>
-        <translation>A consulta de um elemento pelo número falha: %1
-AtomicNumber precisa poder ser comparado com um número sem aspas, como em &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
@@ -237,6 +215,46 @@ AtomicNumber precisa poder ser comparado com um número sem aspas, como em &quot
     <message>
         <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
         <translation>Símbolos ou nomes com espaços antes ou depois, com os quais nenhuma resposta pode coincidir, para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>veja &quot;From a spreadsheet&quot; no README, instalado como %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>O arquivo foi salvo com ponto e vírgula entre as colunas, como os programas de escritório fazem onde os decimais são escritos com vírgula: importe-o com .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>O arquivo foi salvo com tabulações entre as colunas: importe-o com .separator &quot;\t&quot; em vez de --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>A primeira linha contém os nomes das colunas: o arquivo tem uma linha de título acima do cabeçalho. Importe-o com --skip 1 ou apague a linha de título (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>A leitura da tabela falhou.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Números atômicos com espaços em volta, que a consulta de busca não encontra: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>A linha de cabeçalho do arquivo (%1) é uma linha da tabela: a tabela foi criada antes da importação, que leu o cabeçalho como dados. Importe o arquivo em um banco de dados novo, ou com --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>A busca de um elemento pelo número falha: AtomicNumber precisa poder ser comparado com um número simples, como em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Símbolos ou nomes com caracteres invisíveis (espaços ou junções de largura zero, hifens opcionais, marcas de direção), que nenhuma resposta digitada contém, para os números atômicos %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como os que um arquivo salvo em outro conjunto de caracteres que não UTF-8 deixa (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), para os números atômicos %1. Salve a planilha de novo como CSV com o conjunto de caracteres &quot;Unicode (UTF-8)&quot;, ou converta o arquivo com iconv, e importe-o de novo (%2).</translation>
     </message>
 </context>
 <context>

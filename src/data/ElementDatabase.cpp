@@ -159,40 +159,63 @@ std::optional<QSqlRecord> ElementDatabase::FirstRow(const QString& select) {
             throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
         if (query.next())
             row = query.record();
-        else if (query.lastError().isValid())
+        // To its end, where SQLite's driver, which steps through a result, lets go of the read
+        // lock; then the result goes, so that no cursor stays open between questions.
+        while (query.next()) {
+        }
+        if (query.lastError().isValid())
             throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
-        // Let go of the result, so that no cursor stays open between questions.
         query.finish();
         return row;
     });
 }
 
-ElementDatabase::Rows ElementDatabase::Select(const QString& select) {
-    Rows rows = OnConnection([this, select] {
-        Rows read;
-        QSqlQuery query(connection_);
-        query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+ElementDatabase::Read ElementDatabase::ForEachRow(const QString& select, const RowReader& onRow) {
+    // How many rows one call reads: a few milliseconds' worth.
+    constexpr int kBatchRows = 10'000;
+    struct Batch {
+        Read read;
+        bool more = false;
+    };
+    // The query lives where the connection does, from batch to batch.
+    auto query = std::make_shared<std::optional<QSqlQuery>>();
+    const auto readBatch = [this, query, select, onRow] {
+        Batch batch;
         const auto failed = [&] {
-            read.error = query.lastError();
-            if (source_.odbc)
-                read.sqlState = OdbcSqlState(query);
+            batch.read.failure = DriverReport{source_.odbc ? OdbcSqlState(**query) : QString(),
+                                              DriverText((*query)->lastError())};
+            return batch;
         };
-        if (!Prepare(query, select) || !query.exec()) {
-            failed();
-            return read;
+        if (!*query) {
+            query->emplace(connection_);
+            (*query)->setNumericalPrecisionPolicy(QSql::HighPrecision);
+            if (!Prepare(**query, select) || !(*query)->exec())
+                return failed();
+            batch.read.columns = (*query)->record();
         }
-        read.columns = query.record();
-        while (query.next())
-            read.records.append(query.record());
-        if (query.lastError().isValid())
-            failed();
-        return read;
+        for (int row = 0; row < kBatchRows; ++row) {
+            if (!(*query)->next())
+                return (*query)->lastError().isValid() ? failed() : batch;
+            if (!onRow(**query))
+                return batch;
+        }
+        batch.more = true;
+        return batch;
+    };
+    Batch batch = OnConnection(readBatch);
+    const QSqlRecord columns = batch.read.columns;
+    while (batch.more)
+        batch = OnConnection(readBatch);
+    // Let go of the result where it lives, so that no cursor stays open.
+    OnConnection([query] {
+        query->reset();
+        return true;
     });
-    if (rows.error.isValid()) {
-        if (const std::optional<QString> fault = FaultMessage(rows.error, rows.sqlState))
-            throw RuntimeError(*fault);
+    if (const std::optional<DriverReport>& failure = batch.read.failure) {
+        if (const std::optional<DataSourceFault> fault = RecognizeFault(source_, *failure))
+            throw RuntimeError(DescribeFault(*fault, source_, failure->text));
     }
-    return rows;
+    return {columns, batch.read.failure};
 }
 
 QStringList ElementDatabase::Tables() {

@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,14 +31,15 @@ public:
     // Seconds allowed for logging in and for each query.
     static constexpr int kTimeoutSeconds = 10;
 
-    // What a select read: the columns of its result and its rows, or the error that stopped it
-    // and its SQLSTATE.
-    struct Rows {
+    // What a select found: the columns of its result, or what the driver reported of the failure
+    // that stopped it.
+    struct Read {
         QSqlRecord columns;
-        QList<QSqlRecord> records;
-        QSqlError error;
-        QString sqlState;
+        std::optional<DriverReport> failure;
     };
+    // Takes each row of a select in turn, where the query stands on it; returns whether to go on.
+    // It runs where the connection lives, and owns what it touches.
+    using RowReader = std::function<bool(const QSqlQuery& row)>;
 
     // Chooses the data source; opens nothing yet. The embedded table names the elements in
     // `language` ("de", "pt_BR", ...) where their names in it ship with the program.
@@ -53,14 +55,19 @@ public:
     // The first row of a select, prepared on its first run and kept for the next; nothing when
     // the select finds no row. A failure raises a RuntimeError that says why.
     [[nodiscard]] std::optional<QSqlRecord> FirstRow(const QString& select);
-    // Every row of a select, exact numbers as text. A fault of the data source (lost, locked,
-    // no answer, ...) raises a RuntimeError; any other failure is returned in `error`.
-    [[nodiscard]] Rows Select(const QString& select);
+    // Hands the rows of a select, exact numbers as text, to `onRow` until it says stop. The rows
+    // are read a batch at a time, each batch one call within the time limit, so that a table of
+    // any size is read and none is kept. A fault of the data source (lost, locked, no answer,
+    // ...) raises a RuntimeError; any other failure is returned.
+    [[nodiscard]] Read ForEachRow(const QString& select, const RowReader& onRow);
     // The names of the database's tables and views.
     [[nodiscard]] QStringList Tables();
 
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return source_.description; }
+    // Whether the table is SQLite's, which keeps text as the program that imported it wrote it,
+    // in UTF-8 or not; hex() shows its bytes.
+    bool IsSqlite() const { return !source_.odbc || source_.sqlite; }
 
 private:
     // The message for a fault of the data source that a school may meet, in plain words first.

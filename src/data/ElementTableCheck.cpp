@@ -7,14 +7,17 @@
 #include "ElementTable.h"
 #include "FieldText.h"
 #include "platform/RuntimeError.h"
-#include "platform/TextOperations.h"
+#include "quiz/AnswerCheck.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringConverter>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -31,13 +34,48 @@ constexpr qsizetype kListed = 10;
 const std::array<QLatin1StringView, 4> kColumns{
     ElementTable::kAtomicNumber, ElementTable::kAtomicSymbol, ElementTable::kElementName,
     ElementTable::kAtomicMass};
-enum Column { Number, Symbol, Name, Mass };
+// The columns in that order, as the check's selects name them.
+enum Column { Number, Symbol, Name, Mass, SymbolHex, NameHex };
 
-QString List(const QStringList& items) {
-    QString text = items.mid(0, kListed).join(QLatin1String(", "));
-    if (items.size() > kListed)
-        text += ElementTableCheck::tr(" and %1 more").arg(items.size() - kListed);
-    return text;
+// The items a message names: the first kListed of them, and how many there are in all.
+class Listed {
+public:
+    void Add(const QString& item) {
+        if (first_.size() < kListed)
+            first_.append(item);
+        ++count_;
+    }
+    void Add(int number) { Add(QString::number(number)); }
+    bool IsEmpty() const { return count_ == 0; }
+    QString Text() const {
+        QString text = first_.join(QLatin1String(", "));
+        if (count_ > kListed)
+            text += ElementTableCheck::tr(" and %1 more").arg(count_ - kListed);
+        return text;
+    }
+
+private:
+    QStringList first_;
+    qsizetype count_ = 0;
+};
+
+// Adds `problem`, naming its items, where there are any.
+void Report(QStringList& problems, const QString& problem, const Listed& items) {
+    if (!items.IsEmpty())
+        problems.append(problem.arg(items.Text()));
+}
+
+// Where the README tells how to import a spreadsheet, also once it is installed.
+QString SeeSpreadsheetRecipes() {
+    return ElementTableCheck::tr("see \"From a spreadsheet\" in the README, installed as %1")
+        .arg(QStringLiteral(VALTORA_README));
+}
+
+QString ColumnList() {
+    QStringList names;
+    for (QLatin1StringView column : kColumns)
+        names.append(column);
+    return names.join(QLatin1String(", "));
 }
 
 bool HasTable(const QStringList& tables) {
@@ -46,10 +84,11 @@ bool HasTable(const QStringList& tables) {
     });
 }
 
-// Whether `names` holds the four column names, in any case and with blanks around them.
+// Whether `names` holds the four column names, in any case, with blanks and quotes around them.
 bool NamesColumns(const QStringList& names) {
     return std::all_of(kColumns.cbegin(), kColumns.cend(), [&names](QLatin1StringView column) {
-        return std::any_of(names.cbegin(), names.cend(), [column](const QString& name) {
+        return std::any_of(names.cbegin(), names.cend(), [column](QString name) {
+            name.remove(u'"').remove(u'\'');
             return name.trimmed().compare(column, Qt::CaseInsensitive) == 0;
         });
     });
@@ -64,183 +103,325 @@ QStringList Values(const QSqlRecord& row) {
 
 // What the columns a table has tell of how its file was imported: the four names joined by
 // semicolons or tabs in one column's name, or standing in the first row below a title.
-QString ColumnsFound(const QSqlRecord& columns, const QList<QSqlRecord>& rows) {
+QString ColumnsFound(ElementDatabase& database, const QSqlRecord& columns) {
     QStringList names;
     QString diagnosis;
     for (int i = 0; i < columns.count(); ++i) {
         names.append(u'"' + columns.fieldName(i) + u'"');
         if (NamesColumns(columns.fieldName(i).split(u';'))) {
             diagnosis = ElementTableCheck::tr(
-                "The file was saved with semicolons between its columns, as office programs do "
-                "where decimals are written with a comma: import it with .separator \";\" (see "
-                "\"From a spreadsheet\" in the README).");
+                            "The file was saved with semicolons between its columns, as office "
+                            "programs do where decimals are written with a comma: import it with "
+                            ".separator \";\" (%1).")
+                            .arg(SeeSpreadsheetRecipes());
         } else if (NamesColumns(columns.fieldName(i).split(u'\t'))) {
-            diagnosis = ElementTableCheck::tr(
-                "The file was saved with tabs between its columns: import it with .separator "
-                "\"\\t\" instead of --csv (see \"From a spreadsheet\" in the README).");
+            diagnosis = ElementTableCheck::tr("The file was saved with tabs between its columns: "
+                                              "import it with .separator \"\\t\" instead of --csv "
+                                              "(%1).")
+                            .arg(SeeSpreadsheetRecipes());
         }
     }
-    if (!rows.isEmpty() && NamesColumns(Values(rows.first()))) {
-        diagnosis = ElementTableCheck::tr(
-            "Its first row holds the column names: the file has a title row above its header. "
-            "Import it with --skip 1, or delete the title row (see \"From a spreadsheet\" in the "
-            "README).");
+    auto firstRow = std::make_shared<QStringList>();
+    const ElementDatabase::Read read =
+        database.ForEachRow(QStringLiteral("select * from %1").arg(ElementTable::kName),
+                            [firstRow](const QSqlQuery& row) {
+                                *firstRow = Values(row.record());
+                                return false;
+                            });
+    if (!read.failure && NamesColumns(*firstRow)) {
+        diagnosis = ElementTableCheck::tr("Its first row holds the column names: the file has a "
+                                          "title row above its header. Import it with --skip 1, "
+                                          "or delete the title row (%1).")
+                        .arg(SeeSpreadsheetRecipes());
     }
     return ElementTableCheck::tr("It has the columns %1.").arg(names.join(QLatin1String(", "))) +
            (diagnosis.isEmpty() ? QString() : u'\n' + diagnosis);
 }
 
-// A row for messages by its name and symbol, "Iron (Fe)", or by all it holds.
-QString RowLabel(const QSqlRecord& row, const std::array<int, 4>& columns) {
-    const QString symbol = FieldText(row.value(columns[Symbol])).trimmed();
-    const QString name = FieldText(row.value(columns[Name])).trimmed();
-    if (!name.isEmpty() && !symbol.isEmpty())
-        return QStringLiteral("%1 (%2)").arg(name, symbol);
-    if (!name.isEmpty() || !symbol.isEmpty())
-        return name + symbol;
-    return u'(' + Values(row).join(QLatin1String(", ")) + u')';
+// The table's shape: that it is there and has the four columns; the problems, where it has not.
+QStringList CheckShape(ElementDatabase& database) {
+    const ElementDatabase::Read read =
+        database.ForEachRow(QStringLiteral("select * from %1 where 1 = 0").arg(ElementTable::kName),
+                            [](const QSqlQuery&) { return false; });
+    if (read.failure) {
+        if (!HasTable(database.Tables())) {
+            return {ElementTableCheck::tr("%1 has no table %2.")
+                        .arg(database.Description(), ElementTable::kName)};
+        }
+        return {WithDriverWords(ElementTableCheck::tr("Reading it failed."), read.failure->text)};
+    }
+    QStringList missing;
+    for (QLatin1StringView column : kColumns) {
+        if (read.columns.indexOf(column) < 0)
+            missing.append(column);
+    }
+    if (missing.isEmpty())
+        return {};
+    return {ElementTableCheck::tr("Missing columns: %1.").arg(missing.join(QLatin1String(", "))) +
+            u'\n' + ColumnsFound(database, read.columns)};
 }
 
-// The decimal text of a whole number of any size that a column value stands for, as text or as
-// any numeric type ("26", "26.0", 26.0), or nothing.
-std::optional<QString> WholeNumber(const QVariant& value) {
+// The decimal text of a whole number of any size ("26", "26.0"), or nothing.
+std::optional<QString> WholeNumber(const QString& text) {
     static const QRegularExpression whole(QStringLiteral("^([+-]?[0-9]+)(\\.0*)?$"));
-    const QRegularExpressionMatch match = whole.match(FieldText(value));
+    const QRegularExpressionMatch match = whole.match(text);
     if (!match.hasMatch())
         return std::nullopt;
     return match.captured(1);
 }
 
+// A row for messages by its name and symbol, "Iron (Fe)", or by all it holds; nothing where it
+// holds nothing, as the rows office programs leave at the end of a sheet.
+QString RowLabel(const QSqlQuery& row) {
+    const QString symbol = FieldText(row.value(Symbol)).trimmed();
+    const QString name = FieldText(row.value(Name)).trimmed();
+    if (!name.isEmpty() && !symbol.isEmpty())
+        return QStringLiteral("%1 (%2)").arg(name, symbol);
+    if (!name.isEmpty() || !symbol.isEmpty())
+        return name + symbol;
+    QStringList values;
+    for (int column = Number; column <= Mass; ++column)
+        values.append(FieldText(row.value(column)));
+    if (values.join(QString()).trimmed().isEmpty())
+        return {};
+    return u'(' + values.join(QLatin1String(", ")) + u')';
+}
+
+// What the atomic numbers of all the table's rows tell, read a row at a time and none kept.
+struct NumberedRows {
+    Listed notWhole;
+    Listed blanksAround;
+    Listed withoutNumber;
+    bool headerAsRow = false;
+    QStringList problems;
+};
+
+NumberedRows ReadNumbers(ElementDatabase& database) {
+    auto found = std::make_shared<NumberedRows>();
+    const ElementDatabase::Read read = database.ForEachRow(
+        QStringLiteral("select %1 from %2").arg(ColumnList(), ElementTable::kName),
+        [found](const QSqlQuery& row) {
+            const QString number = FieldText(row.value(Number));
+            const QString trimmed = number.trimmed();
+            if (trimmed.compare(ElementTable::kAtomicNumber, Qt::CaseInsensitive) == 0)
+                found->headerAsRow = true;
+            else if (const QString label = trimmed.isEmpty() ? RowLabel(row) : QString();
+                     !label.isEmpty())
+                found->withoutNumber.Add(label);
+            else if (!trimmed.isEmpty() && !WholeNumber(trimmed))
+                found->notWhole.Add(trimmed);
+            else if (!trimmed.isEmpty() && trimmed != number)
+                found->blanksAround.Add(trimmed);
+            return true;
+        });
+    if (read.failure)
+        found->problems.append(
+            WithDriverWords(ElementTableCheck::tr("Reading it failed."), read.failure->text));
+    Report(found->problems, ElementTableCheck::tr("Atomic numbers that are not whole numbers: %1."),
+           found->notWhole);
+    Report(found->problems,
+           ElementTableCheck::tr("Atomic numbers with blanks around them, which the lookup's query "
+                                 "does not find: %1."),
+           found->blanksAround);
+    Report(found->problems, ElementTableCheck::tr("Rows without an atomic number: %1."),
+           found->withoutNumber);
+    if (found->headerAsRow) {
+        found->problems.append(
+            ElementTableCheck::tr("The file's header row (%1) is a row of the table: the table was "
+                                  "made before the import, which read the header as data. Import "
+                                  "the file into a fresh database, or with --skip 1 (%2).")
+                .arg(ColumnList(), SeeSpreadsheetRecipes()));
+    }
+    return *found;
+}
+
 // The atomic number a question can draw that a column value stands for, or 0.
 int DrawableNumber(const QVariant& value) {
-    const int number = WholeNumber(value).value_or(QString()).toInt();
+    const int number = WholeNumber(FieldText(value)).value_or(QString()).toInt();
     return number <= kLastDrawable ? std::max(number, 0) : 0;
 }
 
-// The rows of 1..kLastDrawable exactly as the lookup's query finds them: the same comparison of
-// AtomicNumber with bare numbers, so that a number stored as text counts where it is found.
-QString RowsDrawn() {
+// Whether a symbol or a name holds only what element names hold: letters and their marks, and
+// blanks, hyphens and apostrophes between them; and where its bytes are known (in hexadecimal),
+// whether they were UTF-8.
+bool ElementText(const QString& text, const QVariant& hexBytes) {
+    if (hexBytes.isValid()) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = utf8(QByteArray::fromHex(FieldText(hexBytes).toLatin1()));
+        if (utf8.hasError())
+            return false;
+    }
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.isLetter() || c.isMark() || c == u' ' || c == u'-' || c == u'\'' || c == u'\u2019';
+    });
+}
+
+// Whether valid text reads like UTF-8 that was read as Windows-1252 or Windows-1250 ("Ã³" for ó,
+// "Å¼" for ż): written in that code page, it would be UTF-8 beyond ASCII.
+bool ReadsAsMisdecodedUtf8(const QString& text) {
+    for (const char* codePage : {"windows-1252", "windows-1250"}) {
+        QStringEncoder encoder(codePage, QStringConverter::Flag::Stateless);
+        const QByteArray bytes = encoder(text);
+        if (encoder.hasError() ||
+            std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; }))
+            continue;
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = utf8(bytes);
+        if (!utf8.hasError())
+            return true;
+    }
+    return false;
+}
+
+// What keeps a symbol or a name from being answered, the first that applies.
+enum class TextProblem { None, Empty, Invisible, NotUtf8, Blanks, NotAnswerable };
+
+TextProblem Inspect(const QString& text, const QVariant& bytes, QuizMode mode) {
+    if (text.trimmed().isEmpty())
+        return TextProblem::Empty;
+    if (std::any_of(text.cbegin(), text.cend(),
+                    [](QChar c) { return c.category() == QChar::Other_Format; }))
+        return TextProblem::Invisible;
+    if (!ElementText(text, bytes) || ReadsAsMisdecodedUtf8(text))
+        return TextProblem::NotUtf8;
+    if (text != text.trimmed())
+        return TextProblem::Blanks;
+    if (!AnswerMatches(mode, text, text))
+        return TextProblem::NotAnswerable;
+    return TextProblem::None;
+}
+
+// The rows questions are drawn from, exactly as the lookup's query finds them: the same
+// comparison of AtomicNumber with bare numbers, so that a number stored as text counts where it
+// is found. How many rows each number has, and what keeps the first one's symbol or name from
+// being answered.
+struct DrawnRows {
+    std::array<int, kLastDrawable + 1> rowsPerNumber{};
+    Listed withoutSymbol;
+    Listed withoutName;
+    Listed invisible;
+    Listed notUtf8;
+    Listed withBlanks;
+    Listed notProperCase;
+    // The lookup's own query failed: nothing else is known.
+    bool lookupFails = false;
+    // The same file imported twice into one database: every element is there twice.
+    bool everyRowTwice = false;
+    QStringList problems;
+};
+
+DrawnRows ReadDrawnRows(ElementDatabase& database) {
     QStringList numbers;
     for (int number = 1; number <= kLastDrawable; ++number)
         numbers.append(QString::number(number));
-    return QStringLiteral("select * from %1 where %2 in (%3)")
-        .arg(ElementTable::kName, ElementTable::kAtomicNumber, numbers.join(QLatin1String(", ")));
+    // SQLite keeps text as it was imported: its bytes tell whether that was UTF-8.
+    const QString bytes = database.IsSqlite()
+                              ? QStringLiteral(", hex(%1), hex(%2)")
+                                    .arg(ElementTable::kAtomicSymbol, ElementTable::kElementName)
+                              : QString();
+    auto found = std::make_shared<DrawnRows>();
+    const ElementDatabase::Read read = database.ForEachRow(
+        QStringLiteral("select %1%2 from %3 where %4 in (%5)")
+            .arg(ColumnList(), bytes, ElementTable::kName, ElementTable::kAtomicNumber,
+                 numbers.join(QLatin1String(", "))),
+        [found, withBytes = !bytes.isEmpty()](const QSqlQuery& row) {
+            const int number = DrawableNumber(row.value(Number));
+            if (number < 1 || ++found->rowsPerNumber[number] > 1)
+                return true;
+            const auto hex = [&](Column column) {
+                return withBytes ? row.value(column) : QVariant();
+            };
+            const TextProblem symbol =
+                Inspect(FieldText(row.value(Symbol)), hex(SymbolHex), QuizMode::GuessSymbol);
+            const TextProblem name =
+                Inspect(FieldText(row.value(Name)), hex(NameHex), QuizMode::GuessName);
+            const auto either = [&](TextProblem problem, Listed& list) {
+                if (symbol == problem || name == problem)
+                    list.Add(number);
+            };
+            if (symbol == TextProblem::Empty)
+                found->withoutSymbol.Add(number);
+            if (name == TextProblem::Empty)
+                found->withoutName.Add(number);
+            either(TextProblem::Invisible, found->invisible);
+            either(TextProblem::NotUtf8, found->notUtf8);
+            either(TextProblem::Blanks, found->withBlanks);
+            if (name == TextProblem::NotAnswerable)
+                found->notProperCase.Add(number);
+            return true;
+        });
+    QStringList& problems = found->problems;
+    if (read.failure) {
+        found->lookupFails = true;
+        problems.append(WithDriverWords(
+            ElementTableCheck::tr("Looking an element up by its number fails: AtomicNumber must "
+                                  "compare with a bare number, as in \"%1\".")
+                .arg(ElementTable::kQueryPrefix + QLatin1String("26")),
+            read.failure->text));
+        return *found;
+    }
+    const std::array<int, kLastDrawable + 1>& rows = found->rowsPerNumber;
+    found->everyRowTwice =
+        std::all_of(rows.cbegin() + 1, rows.cend(), [](int n) { return n == 2; });
+    Listed missing;
+    Listed duplicated;
+    for (int number = 1; number <= kLastDrawable; ++number) {
+        if (rows[number] == 0)
+            missing.Add(number);
+        else if (rows[number] > 1)
+            duplicated.Add(number);
+    }
+    Report(problems, ElementTableCheck::tr("No row for atomic numbers %1."), missing);
+    Report(problems, ElementTableCheck::tr("More than one row for atomic numbers %1."), duplicated);
+    Report(problems, ElementTableCheck::tr("No symbol for atomic numbers %1."),
+           found->withoutSymbol);
+    Report(problems, ElementTableCheck::tr("No name for atomic numbers %1."), found->withoutName);
+    Report(problems,
+           ElementTableCheck::tr("Symbols or names with invisible characters in them (zero-width "
+                                 "spaces or joiners, soft hyphens, direction marks), which no "
+                                 "typed answer holds, for atomic numbers %1."),
+           found->invisible);
+    if (!found->notUtf8.IsEmpty()) {
+        problems.append(
+            ElementTableCheck::tr("Symbols or names with characters that no element's name has, "
+                                  "as a file saved in another character set than UTF-8 leaves "
+                                  "them (\"?\", \"Ã³\", \"Å¼\"), for atomic numbers %1. Save the "
+                                  "sheet again as CSV in the character set \"Unicode (UTF-8)\", "
+                                  "or convert the file with iconv, and import it again (%2).")
+                .arg(found->notUtf8.Text(), SeeSpreadsheetRecipes()));
+    }
+    Report(problems,
+           ElementTableCheck::tr("Names that no answer can match, since answers are put in proper "
+                                 "case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers "
+                                 "%1."),
+           found->notProperCase);
+    Report(problems,
+           ElementTableCheck::tr("Symbols or names with blanks around them, which no answer can "
+                                 "match, for atomic numbers %1."),
+           found->withBlanks);
+    return *found;
 }
 } // namespace
 
 void CheckElementTable(ElementDatabase& database) {
-    const QString& dataSource = database.Description();
-    const auto fail = [&](const QString& problems) {
-        throw RuntimeError(ElementTableCheck::tr("The table %1 of %2 cannot be used.\n%3")
-                               .arg(ElementTable::kName, dataSource, problems));
+    const auto fail = [&](const QStringList& problems) {
+        throw RuntimeError(
+            ElementTableCheck::tr("The table %1 of %2 cannot be used.\n%3")
+                .arg(ElementTable::kName, database.Description(), problems.join(u'\n')));
     };
-
-    // The whole table: its columns, and the numbers of its rows. Rows with nothing in them, as
-    // office programs leave at the end of a sheet, are no rows.
-    const ElementDatabase::Rows table =
-        database.Select(QStringLiteral("select * from %1").arg(ElementTable::kName));
-    if (table.error.isValid()) {
-        if (!HasTable(database.Tables()))
-            fail(ElementTableCheck::tr("%1 has no table %2.").arg(dataSource, ElementTable::kName));
-        fail(ElementTableCheck::tr("Reading it failed: %1").arg(table.error.text()));
+    if (const QStringList shape = CheckShape(database); !shape.isEmpty())
+        fail(shape);
+    const NumberedRows numbered = ReadNumbers(database);
+    const DrawnRows drawn = ReadDrawnRows(database);
+    if (drawn.lookupFails)
+        fail(drawn.problems);
+    // Its header a row, and every element there twice: the rest follows from that.
+    if (drawn.everyRowTwice && numbered.headerAsRow) {
+        fail({ElementTableCheck::tr("The file was imported twice into the same database: its "
+                                    "header row is a row of the table, and every element is "
+                                    "there twice. Import it again into a fresh database file "
+                                    "(delete the old one first).")});
     }
-    std::array<int, 4> columns{};
-    QStringList missingColumns;
-    for (size_t i = 0; i < kColumns.size(); ++i) {
-        columns[i] = table.columns.indexOf(kColumns[i]);
-        if (columns[i] < 0)
-            missingColumns.append(kColumns[i]);
-    }
-    if (!missingColumns.isEmpty()) {
-        fail(ElementTableCheck::tr("Missing columns: %1.")
-                 .arg(missingColumns.join(QLatin1String(", "))) +
-             u'\n' + ColumnsFound(table.columns, table.records));
-    }
-    QStringList notWhole;
-    QStringList withoutNumber;
-    bool headerAsRow = false;
-    for (const QSqlRecord& row : table.records) {
-        const QString number = FieldText(row.value(columns[Number])).trimmed();
-        if (number.compare(ElementTable::kAtomicNumber, Qt::CaseInsensitive) == 0)
-            headerAsRow = true;
-        else if (number.isEmpty() && !Values(row).join(QString()).trimmed().isEmpty())
-            withoutNumber.append(RowLabel(row, columns));
-        else if (!number.isEmpty() && !WholeNumber(row.value(columns[Number])))
-            notWhole.append(number);
-    }
-
-    // The rows questions are drawn from.
-    const ElementDatabase::Rows drawn = database.Select(RowsDrawn());
-    if (drawn.error.isValid()) {
-        fail(ElementTableCheck::tr("Looking an element up by its number fails: %1\nAtomicNumber "
-                                   "must compare with a bare number, as in \"%2\".")
-                 .arg(drawn.error.text(), ElementTable::kQueryPrefix + QLatin1String("26")));
-    }
-    std::array<int, kLastDrawable + 1> rowsPerNumber{};
-    QList<int> withoutSymbol;
-    QList<int> withoutName;
-    QList<int> notProperCase;
-    QList<int> withBlanks;
-    for (const QSqlRecord& row : drawn.records) {
-        const int number = DrawableNumber(row.value(columns[Number]));
-        if (number < 1 || ++rowsPerNumber[number] > 1)
-            continue;
-        const QString symbol = FieldText(row.value(columns[Symbol]));
-        const QString name = FieldText(row.value(columns[Name]));
-        if (symbol.trimmed().isEmpty())
-            withoutSymbol.append(number);
-        if (name.trimmed().isEmpty())
-            withoutName.append(number);
-        else if (ProperCase(name) != name)
-            notProperCase.append(number);
-        const auto blanksAround = [](const QString& text) {
-            return !text.trimmed().isEmpty() && text != text.trimmed();
-        };
-        if (blanksAround(symbol) || blanksAround(name))
-            withBlanks.append(number);
-    }
-
-    QList<int> missing;
-    QList<int> duplicated;
-    for (int number = 1; number <= kLastDrawable; ++number) {
-        if (rowsPerNumber[number] == 0)
-            missing.append(number);
-        else if (rowsPerNumber[number] > 1)
-            duplicated.append(number);
-    }
-    // The same file imported twice into one database: its header is a row, every row is there
-    // twice, and the rest follows from that.
-    if (headerAsRow || duplicated.size() == kLastDrawable) {
-        fail(ElementTableCheck::tr("The file was imported twice into the same database: its "
-                                   "header row is a row of the table, and every element is "
-                                   "there twice. Import it again into a fresh database file "
-                                   "(delete the old one first)."));
-    }
-
-    QStringList problems;
-    const auto report = [&problems](const QString& problem, const QStringList& items) {
-        if (!items.isEmpty())
-            problems.append(problem.arg(List(items)));
-    };
-    const auto reportNumbers = [&report](const QString& problem, const QList<int>& numbers) {
-        QStringList items;
-        for (int number : numbers)
-            items.append(QString::number(number));
-        report(problem, items);
-    };
-    reportNumbers(ElementTableCheck::tr("No row for atomic numbers %1."), missing);
-    reportNumbers(ElementTableCheck::tr("More than one row for atomic numbers %1."), duplicated);
-    report(ElementTableCheck::tr("Atomic numbers that are not whole numbers: %1."), notWhole);
-    report(ElementTableCheck::tr("Rows without an atomic number: %1."), withoutNumber);
-    reportNumbers(ElementTableCheck::tr("No symbol for atomic numbers %1."), withoutSymbol);
-    reportNumbers(ElementTableCheck::tr("No name for atomic numbers %1."), withoutName);
-    reportNumbers(ElementTableCheck::tr("Names that no answer can match, since answers are put in "
-                                        "proper case (\"Iron\", not \"iron\" or \"IRON\"), for "
-                                        "atomic numbers %1."),
-                  notProperCase);
-    reportNumbers(ElementTableCheck::tr("Symbols or names with blanks around them, which no answer "
-                                        "can match, for atomic numbers %1."),
-                  withBlanks);
-    if (!problems.isEmpty())
-        fail(problems.join(u'\n'));
+    if (const QStringList problems = drawn.problems + numbered.problems; !problems.isEmpty())
+        fail(problems);
 }

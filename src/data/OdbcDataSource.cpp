@@ -71,8 +71,8 @@ QString OdbcConnectionString(const DataSourceDetails& source) {
     // it reports a lock, both when connecting and when running a query: half the limit each.
     QString connection = source.name;
     if (source.sqlite)
-        connection +=
-            QStringLiteral(";NoCreat=1;BigInt=1;Timeout=%1").arg(source.timeoutSeconds * 500);
+        connection += QStringLiteral(";NoCreat=1;BigInt=1;StepAPI=1;Timeout=%1")
+                          .arg(source.timeoutSeconds * 500);
     return connection;
 }
 

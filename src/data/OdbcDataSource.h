@@ -20,8 +20,9 @@ class QSqlQuery;
 [[nodiscard]] DataSourceDetails ReadOdbcDataSource(const QString& name);
 
 // The connection string that opens the data source. For SQLite's driver: never creating a
-// missing database file, waiting on a lock at most the source's timeout in all (not 200 s), and
-// reading integer columns as 64-bit numbers, so that large ones are not cut short.
+// missing database file, waiting on a lock at most the source's timeout in all (not 200 s),
+// reading integer columns as 64-bit numbers, so that large ones are not cut short, and stepping
+// through a result row by row instead of holding all of it.
 [[nodiscard]] QString OdbcConnectionString(const DataSourceDetails& source);
 
 // Limits how long the driver lets a prepared statement of Qt's ODBC driver run.

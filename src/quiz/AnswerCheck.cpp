@@ -8,6 +8,13 @@
 #include "platform/RuntimeServices.h"
 #include "platform/TextOperations.h"
 
+bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference) {
+    QString typed = answer.trimmed().normalized(QString::NormalizationForm_C);
+    if (mode == QuizMode::GuessName)
+        typed = ProperCase(typed).normalized(QString::NormalizationForm_C);
+    return TextEquals(typed, reference.normalized(QString::NormalizationForm_C));
+}
+
 AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime)
     : draw_(draw)
     , controls_(controls)
@@ -21,16 +28,16 @@ void AnswerCheck::Check() {
         return;
     }
     if (controls_.IsSelected(Option::optSymbol))
-        Judge(controls_.GetText(Box::txtAnswer), controls_.GetText(Box::txtSymbol));
+        Judge(QuizMode::GuessSymbol, Box::txtSymbol);
     if (controls_.IsSelected(Option::optName)) {
         // The user sees the converted answer while the message is up.
         controls_.SetText(Box::txtAnswer, ProperCase(controls_.GetText(Box::txtAnswer)));
-        Judge(controls_.GetText(Box::txtAnswer), controls_.GetText(Box::txtElement));
+        Judge(QuizMode::GuessName, Box::txtElement);
     }
 }
 
-void AnswerCheck::Judge(const QString& answer, const QString& reference) {
-    if (TextEquals(answer, reference)) {
+void AnswerCheck::Judge(QuizMode mode, Box reference) {
+    if (AnswerMatches(mode, controls_.GetText(Box::txtAnswer), controls_.GetText(reference))) {
         if (runtime_.MsgBox(tr("Your my hero")) == RuntimeServices::kOk)
             draw_.Spin();
     } else {

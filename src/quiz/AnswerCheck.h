@@ -3,12 +3,20 @@
 
 #pragma once
 
+#include "QuizState.h"
+
 #include <QCoreApplication>
 #include <QString>
 
-class ControlAccess;
 class ElementDraw;
 class RuntimeServices;
+
+// Whether `answer` is right for `reference`, the text of the record box it is judged against:
+// the answer without the blanks around it, in proper case when the name is guessed, equals the
+// reference, both in Unicode normal form C, code unit by code unit. The table's symbols and names
+// hold no blanks around them, so a wrong answer is never made right. The start-up check asks it
+// of every name the quiz can draw.
+[[nodiscard]] bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference);
 
 // Judges the answer box against the element on screen: the symbol exactly as stored, the name
 // after converting the answer to proper case.
@@ -21,7 +29,7 @@ public:
     void Check();
 
 private:
-    void Judge(const QString& answer, const QString& reference);
+    void Judge(QuizMode mode, Box reference);
 
     ElementDraw& draw_;
     ControlAccess& controls_;
