@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
@@ -21,6 +22,11 @@
 // reads, and the routing of events to the quiz.
 class TestFrmElements : public QObject {
     Q_OBJECT
+
+    // How long a started program may take, on a slow, loaded machine.
+    static constexpr int kDeadlineMs = 60'000;
+    // The status of a command line answered with the quiz, which runs on.
+    static constexpr int kQuizShows = -1;
 
     struct Window {
         explicit Window(const QString& language)
@@ -177,6 +183,65 @@ Created by Orvashel|)")
         const Translation translation(UserLanguages(environment));
         QCOMPARE(translation.Language(), language);
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") == "&Undo", language.isEmpty());
+    }
+
+    // Any command line is answered with usage, the version, the quiz, or for what the program
+    // does not know, status 1 and a one-line hint; never a crash. Text needs no display: the X11
+    // platform with no X server to reach; Qt's own options combine with it, and its own texts
+    // follow the language.
+    void commandLinesAreAnswered_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("printed");
+        const QString version = QStringLiteral("Valtora " VALTORA_VERSION "\n");
+        const QString hint = QStringLiteral(
+            "\" is not an option or argument of Valtora; \"valtora --help\" lists them.\n");
+        const auto row = [](const char* name, const QStringList& arguments, int status,
+                            const QString& printed, const char* locale = "") {
+            QTest::newRow(name) << arguments << locale << status << printed;
+        };
+        row("--version", {"--version"}, 0, version);
+        row("Qt's own options, then --version", {"-platform", "offscreen", "--version"}, 0,
+            version);
+        row("--help", {"--help"}, 0, "-v, --version");
+        row("--help, in German", {"--help"}, 0, "Zeigt Versionsinformation an.", "de_DE.UTF-8");
+        row("-- ends the options", {"--", "--version"}, 1, "\"--version" + hint);
+        row("an unknown option", {"--unknown"}, 1, "\"--unknown" + hint);
+        row("a 100 KB argument", {QString(100 * 1024, u'x')}, 1, QString(40, u'x') + u'…' + hint);
+        // The window's first frame, as Qt's widget painting log tells it.
+        row("--, then the quiz", {"--"}, kQuizShows, "Flushing top level");
+    }
+    void commandLinesAreAnswered() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(int, status);
+        QFETCH(QString, printed);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", status == kQuizShows ? "offscreen" : "xcb");
+        environment.insert("DISPLAY", "");
+        environment.insert("QT_LOGGING_RULES", "qt.widgets.painting.info=true");
+        if (!locale.isEmpty()) {
+            environment.remove("LC_ALL");
+            environment.insert("LANG", locale);
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(VALTORA_PROGRAM), arguments);
+        QString output;
+        while (!output.contains(printed) && program.waitForReadyRead(kDeadlineMs))
+            output += QString::fromUtf8(program.readAll());
+        if (status == kQuizShows) {
+            program.kill();
+            program.waitForFinished(kDeadlineMs);
+        } else {
+            QVERIFY(program.waitForFinished(kDeadlineMs));
+            output += QString::fromUtf8(program.readAll());
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), status);
+        }
+        QVERIFY2(output.contains(printed), qPrintable(output));
     }
 
     // Each way of choosing an option: Alt with 1 to 6 from the answer box (as the options'

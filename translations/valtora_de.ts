@@ -99,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>Eine zweite Abfrage wurde gestellt, während auf eine andere gewartet wurde.</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>
@@ -341,6 +348,10 @@
     <message>
         <source>A desktop quiz on the chemical elements.</source>
         <translation>Ein Desktop-Quiz zu den chemischen Elementen.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: „%1“ ist keine Option und kein Argument von Valtora; „valtora --help“ listet sie auf.</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>Se pidió una segunda consulta mientras se esperaba otra.</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>
@@ -341,6 +348,10 @@
     <message>
         <source>A desktop quiz on the chemical elements.</source>
         <translation>Un cuestionario de escritorio sobre los elementos químicos.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: &quot;%1&quot; no es una opción ni un argumento de Valtora; &quot;valtora --help&quot; los enumera.</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>Une seconde requête a été demandée pendant l&apos;attente d&apos;une autre.</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>
@@ -218,19 +225,19 @@
     </message>
     <message>
         <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
-        <translation>voir « From a spreadsheet » dans le README, installé sous %1</translation>
+        <translation>voir «&#xa0;From a spreadsheet&#xa0;» dans le README, installé sous %1</translation>
     </message>
     <message>
         <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
-        <translation>Le fichier a été enregistré avec des points-virgules entre ses colonnes, comme le font les logiciels de bureautique là où les décimales s&apos;écrivent avec une virgule : importez-le avec .separator &quot;;&quot; (%1).</translation>
+        <translation>Le fichier a été enregistré avec des points-virgules entre ses colonnes, comme le font les logiciels de bureautique là où les décimales s&apos;écrivent avec une virgule&#xa0;: importez-le avec .separator &quot;;&quot; (%1).</translation>
     </message>
     <message>
         <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
-        <translation>Le fichier a été enregistré avec des tabulations entre ses colonnes : importez-le avec .separator &quot;\t&quot; au lieu de --csv (%1).</translation>
+        <translation>Le fichier a été enregistré avec des tabulations entre ses colonnes&#xa0;: importez-le avec .separator &quot;\t&quot; au lieu de --csv (%1).</translation>
     </message>
     <message>
         <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
-        <translation>Sa première ligne contient les noms des colonnes : le fichier a une ligne de titre au-dessus de son en-tête. Importez-le avec --skip 1, ou supprimez la ligne de titre (%1).</translation>
+        <translation>Sa première ligne contient les noms des colonnes&#xa0;: le fichier a une ligne de titre au-dessus de son en-tête. Importez-le avec --skip 1, ou supprimez la ligne de titre (%1).</translation>
     </message>
     <message>
         <source>Reading it failed.</source>
@@ -238,15 +245,15 @@
     </message>
     <message>
         <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
-        <translation>Numéros atomiques entourés d&apos;espaces, que la requête de recherche ne trouve pas : %1.</translation>
+        <translation>Numéros atomiques entourés d&apos;espaces, que la requête de recherche ne trouve pas&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
-        <translation>La ligne d&apos;en-tête du fichier (%1) est une ligne de la table : la table a été créée avant l&apos;import, qui a lu l&apos;en-tête comme une donnée. Importez le fichier dans une base neuve, ou avec --skip 1 (%2).</translation>
+        <translation>La ligne d&apos;en-tête du fichier (%1) est une ligne de la table&#xa0;: la table a été créée avant l&apos;import, qui a lu l&apos;en-tête comme une donnée. Importez le fichier dans une base neuve, ou avec --skip 1 (%2).</translation>
     </message>
     <message>
         <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
-        <translation>La recherche d&apos;un élément par son numéro échoue : AtomicNumber doit pouvoir être comparé à un simple nombre, comme dans « %1 ».</translation>
+        <translation>La recherche d&apos;un élément par son numéro échoue&#xa0;: AtomicNumber doit pouvoir être comparé à un simple nombre, comme dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
@@ -254,7 +261,7 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symboles ou noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, comme en laisse un fichier enregistré dans un autre jeu de caractères qu&apos;UTF-8 (« ? », « Ã³ », « Å¼ »), pour les numéros atomiques %1. Enregistrez de nouveau la feuille en CSV avec le jeu de caractères « Unicode (UTF-8) », ou convertissez le fichier avec iconv, puis importez-le de nouveau (%2).</translation>
+        <translation>Symboles ou noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, comme en laisse un fichier enregistré dans un autre jeu de caractères qu&apos;UTF-8 («&#xa0;?&#xa0;», «&#xa0;Ã³&#xa0;», «&#xa0;Å¼&#xa0;»), pour les numéros atomiques %1. Enregistrez de nouveau la feuille en CSV avec le jeu de caractères «&#xa0;Unicode (UTF-8)&#xa0;», ou convertissez le fichier avec iconv, puis importez-le de nouveau (%2).</translation>
     </message>
 </context>
 <context>
@@ -341,6 +348,10 @@
     <message>
         <source>A desktop quiz on the chemical elements.</source>
         <translation>Un quiz de bureau sur les éléments chimiques.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora : « %1 » n&apos;est ni une option ni un argument de Valtora ; « valtora --help » les énumère.</translation>
     </message>
 </context>
 </TS>

@@ -99,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>È stata chiesta una seconda query mentre se ne attendeva un&apos;altra.</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>
@@ -341,6 +348,10 @@
     <message>
         <source>A desktop quiz on the chemical elements.</source>
         <translation>Un quiz per desktop sugli elementi chimici.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: &quot;%1&quot; non è un&apos;opzione né un argomento di Valtora; &quot;valtora --help&quot; li elenca.</translation>
     </message>
 </context>
 </TS>

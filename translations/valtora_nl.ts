@@ -99,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>Er werd om een tweede query gevraagd terwijl op een andere werd gewacht.</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>
@@ -341,6 +348,10 @@
     <message>
         <source>A desktop quiz on the chemical elements.</source>
         <translation>Een desktopquiz over de chemische elementen.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: &quot;%1&quot; is geen optie of argument van Valtora; &quot;valtora --help&quot; somt ze op.</translation>
     </message>
 </context>
 </TS>

@@ -4,11 +4,12 @@
 #include "DatabaseThread.h"
 
 #include "platform/ErrorReporting.h"
+#include "platform/ProgramEnd.h"
+#include "platform/RuntimeError.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QThread>
-#include <cstdio>
-#include <cstdlib>
 
 DatabaseThread::DatabaseThread()
     : thread_(&DatabaseThread::Serve, this) {}
@@ -16,10 +17,8 @@ DatabaseThread::DatabaseThread()
 DatabaseThread::~DatabaseThread() {
     {
         const std::lock_guard lock(mutex_);
-        if (givenUp_) {
-            std::fflush(nullptr);
-            std::_Exit(kRuntimeErrorExitStatus);
-        }
+        if (givenUp_)
+            EndProgram(kRuntimeErrorExitStatus);
         stopping_ = true;
     }
     changed_.notify_all();
@@ -28,16 +27,22 @@ DatabaseThread::~DatabaseThread() {
 
 bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds limit) {
     using Clock = std::chrono::steady_clock;
-    // How long input-free event handling may wait between two looks at the work.
+    // How long event handling may wait between two looks at the work.
     constexpr std::chrono::milliseconds kRepaintEvery{50};
     const Clock::time_point deadline = Clock::now() + limit;
     const bool programThread = QCoreApplication::instance() &&
                                QThread::currentThread() == QCoreApplication::instance()->thread();
 
     std::unique_lock lock(mutex_);
+    if (calling_) {
+        throw RuntimeError(QCoreApplication::translate(
+            "DatabaseThread", "A second query was asked for while one was waited for."));
+    }
     if (givenUp_)
         return false;
     work_ = std::move(work);
+    calling_ = true;
+    const auto called = qScopeGuard([this] { calling_ = false; });
     done_ = false;
     thrown_ = nullptr;
     changed_.notify_all();
@@ -48,11 +53,11 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
             return false;
         }
         if (programThread) {
-            // Paint and answer the window system, but take no input and no socket's events
-            // (assistive technology's requests among them): no second operation begins.
+            // Paint and take input, which the window drops while a question runs rather than
+            // keep it for later, but no socket's events: no request of assistive technology
+            // begins a second operation.
             lock.unlock();
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                            QEventLoop::ExcludeSocketNotifiers);
+            QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
             lock.lock();
         }
     }

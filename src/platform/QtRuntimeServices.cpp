@@ -3,20 +3,21 @@
 
 #include "QtRuntimeServices.h"
 
-#include <QCoreApplication>
+#include "ProgramEnd.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QThread>
 #include <QWidget>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     // Messages carry text from drivers and servers: shown as it stands, never read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The box waits for the user, not the user for the program, whatever the window says.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    QGuiApplication::restoreOverrideCursor();
     // Without a window manager (a kiosk session) nothing gives the window its activation back,
     // and its keys would not reach it: it asks for it itself.
     if (parent)
@@ -34,12 +35,5 @@ void QtRuntimeServices::ShowError(const QString& message) {
 }
 
 void QtRuntimeServices::EndProgram(int exitStatus) {
-    // In the event loop, the loop ends and the program returns from main, closing its database.
-    if (QThread::currentThread()->loopLevel() > 0) {
-        QCoreApplication::exit(exitStatus);
-        return;
-    }
-    // Anywhere else (the window is still being built) there is no loop to end: the process ends.
-    std::fflush(nullptr);
-    std::_Exit(exitStatus);
+    ::EndProgram(exitStatus);
 }

@@ -22,6 +22,7 @@ public:
     virtual int MsgBox(const QString& text) = 0;
     // The run-time error report: a modal box that names what failed.
     virtual void ShowError(const QString& message) = 0;
-    // Ends the program with the given exit status; no further event of the program runs.
+    // Ends the program at once with the given exit status, whatever is still running; no
+    // further event of the program runs.
     virtual void EndProgram(int exitStatus) = 0;
 };

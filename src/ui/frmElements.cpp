@@ -9,6 +9,7 @@
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -176,6 +177,22 @@ void frmElements::RouteEvents() {
     // "Check" is the default button: Enter in the answer box runs it.
     connect(BoxControl(Box::txtAnswer), &QLineEdit::returnPressed, cmdCheck_, &QPushButton::click);
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runtime_.EndProgram(0); });
+    // Sees the input for every control first, to drop it while a question runs.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void frmElements::closeEvent(QCloseEvent* event) {
+    runtime_.EndProgram(0);
+    QWidget::closeEvent(event);
+}
+
+bool frmElements::eventFilter(QObject* watched, QEvent* event) {
+    if (!questionRunning_ || watched == cmdExit_ ||
+        !(event->isInputEvent() || event->type() == QEvent::Shortcut))
+        return false;
+    // This window's controls, and the shortcuts that belong to it.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return watched == this || watched->parent() == this || (widget && isAncestorOf(widget));
 }
 
 void frmElements::ReachEverythingByKeyAndEar() {
@@ -204,7 +221,9 @@ void frmElements::DispatchAlone(const std::function<void()>& operation) {
     if (questionRunning_)
         return;
     questionRunning_ = true;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     Dispatch(operation);
+    QGuiApplication::restoreOverrideCursor();
     questionRunning_ = false;
 }
 

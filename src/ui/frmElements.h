@@ -29,6 +29,13 @@ public:
     void SetVisible(Box box, bool visible) override;
     void SetFocus(Box box) override;
 
+protected:
+    // Closing the window ends the program at once, as Exit does.
+    void closeEvent(QCloseEvent* event) override;
+    // While a spin or a check runs, input to the window is dropped, not kept for later: only
+    // Exit takes it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildControls();
     void RouteEvents();
@@ -36,9 +43,9 @@ private:
     void ReachEverythingByKeyAndEar();
     // Runs one event's operation; a run-time error is reported and ends the program.
     void Dispatch(const std::function<void()>& operation);
-    // Runs a spin or a check, unless one is running: while one waits for the database or shows
-    // its message, a click that still reaches the window (a timer's, assistive technology's)
-    // begins nothing.
+    // Runs a spin or a check, unless one is running: while one waits for the database, under a
+    // busy cursor, or shows its message, a click that still reaches the window (a timer's,
+    // assistive technology's) begins nothing.
     void DispatchAlone(const std::function<void()>& operation);
 
     // Whether the cover over a record box is shown.
