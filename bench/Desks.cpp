@@ -9,8 +9,10 @@
 #include "support/QuizHarness.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -118,7 +120,13 @@ int ServerConnections() {
 // Runs the desks in a child process on `dataSource`, counting the server's connections every
 // two seconds meanwhile.
 Figure RunFigure(const QStringList& dataSource, int desks, int seconds, int paceMs) {
-    const OdbcTestConfig config(dataSource);
+    // A school's desks are computers of their own, each with a driver manager of its own. In one
+    // process unixODBC serialises the calls of every connection, a server's answer included,
+    // unless the driver is registered as safe to call from several threads at once (Threading =
+    // 0, as psqlODBC is): without it, the figure would measure that one lock, not the server.
+    const OdbcTestConfig config(
+        dataSource,
+        {"[PostgreSQL Unicode]", "Driver = " VALTORA_POSTGRES_ODBC_DRIVER, "Threading = 0"});
     QProcess child;
     child.setProcessEnvironment(config.Environment());
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -149,6 +157,8 @@ Figure RunFigure(const QStringList& dataSource, int desks, int seconds, int pace
 // prepared on the server: UseServerSidePrepare = 0.
 QStringList DataSource(int port, bool pooled) {
     QStringList dataSource = PostgresDataSource(QStringLiteral("elements"), port);
+    dataSource.replaceInStrings(QRegularExpression(QStringLiteral("^Driver = .*")),
+                                QStringLiteral("Driver = PostgreSQL Unicode"));
     if (pooled)
         dataSource.append(QStringLiteral("UseServerSidePrepare = 0"));
     return dataSource;
@@ -276,6 +286,39 @@ int RunDesks(int desks, int seconds, int paceMs) {
     return 0;
 }
 
+// The server's own answer to the direct figure's load, without Valtora, psqlODBC or the desks'
+// threads: as many libpq clients (pgbench, a thread each) looking elements up as often in all.
+// Returns the median and p99 of their lookups, in nanoseconds.
+std::pair<double, double> ServerAlone(int clients, int seconds) {
+    // Desks spin every 2 to 5 seconds: 3.5 on average.
+    constexpr double kSpinsPerDeskAndSecond = 1 / 3.5;
+    const QTemporaryDir folder;
+    QFile script(folder.filePath(QStringLiteral("lookup.sql")));
+    if (!script.open(QIODevice::WriteOnly))
+        return {};
+    script.write("\\set n random(1, 103)\nselect * from elements where atomicnumber = :n;\n");
+    script.close();
+    QProcess pgbench;
+    pgbench.setWorkingDirectory(folder.path());
+    pgbench.start(
+        QStringLiteral("pgbench"),
+        {"-n", "-M", "prepared", "-c", QString::number(clients), "-j", QString::number(clients),
+         "-R", QString::number(clients * kSpinsPerDeskAndSecond), "-T", QString::number(seconds),
+         "-f", script.fileName(), "--log", "--log-prefix=lookups", "elements"});
+    pgbench.waitForFinished(-1);
+    // Each log line: client, transaction, its latency in microseconds, ...
+    Durations lookups;
+    for (const QString& name : QDir(folder.path()).entryList({"lookups*"})) {
+        QFile log(folder.filePath(name));
+        log.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : log.readAll().split('\n')) {
+            if (const QList<QByteArray> fields = line.split(' '); fields.size() > 2)
+                lookups.nanoseconds.push_back(fields[2].toLongLong() * 1000);
+        }
+    }
+    return {lookups.Median(), lookups.Percentile(0.99)};
+}
+
 int DesksFigures(int seconds) {
     if (seconds <= 0)
         seconds = 60;
@@ -302,6 +345,10 @@ int DesksFigures(int seconds) {
     Print(QStringLiteral("direct"), kDirectDesks,
           RunFigure(DataSource(serverPort, false), kDirectDesks, seconds, 0), oneDesk.median,
           QStringLiteral("max_connections %1").arg(kMaxConnections));
+    const auto [median, p99] = ServerAlone(kDirectDesks, seconds);
+    QTextStream(stdout) << "desks    the server alone under the direct figure's load (pgbench, "
+                        << kDirectDesks << " libpq clients): median " << Milli(median) << ", p99 "
+                        << Milli(p99) << Qt::endl;
     const Bouncer bouncer(serverPort);
     Print(QStringLiteral("PgBouncer"), kPooledDesks,
           RunFigure(DataSource(bouncer.Port(), true), kPooledDesks, seconds, 0), oneDesk.median,

@@ -12,6 +12,7 @@
 // opening and checking it), --desks.
 #include "Desks.h"
 #include "Measure.h"
+#include "ScreenWatch.h"
 #include "data/ElementDatabase.h"
 #include "data/ElementTable.h"
 #include "quiz/QuizState.h"
@@ -22,6 +23,7 @@
 #include "ui/frmElements.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -33,6 +35,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <sqlite3.h>
 #include <vector>
 
@@ -195,9 +198,13 @@ struct Start {
     qint64 peakKiB = 0;
 };
 
-// Starts `program` and waits until its window has been painted and flushed, which Qt's widget
-// painting log says on standard error.
-Start StartUntilPainted(const QString& program, QProcessEnvironment environment) {
+// When a started program counts as on screen, seen from what it prints so far.
+using Shown = std::function<bool(const QByteArray& printed)>;
+
+// Starts `program`, looks every millisecond whether it is `shown`, and returns how long that took
+// and its peak memory then.
+Start StartUntilShown(const QString& program, QProcessEnvironment environment, const Shown& shown) {
+    // What Qt's widget painting log says once a window has been painted and flushed.
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("qt.widgets.painting.info=true"));
     QProcess process;
@@ -206,11 +213,12 @@ Start StartUntilPainted(const QString& program, QProcessEnvironment environment)
     QElapsedTimer timer;
     timer.start();
     process.start(program, {});
-    QByteArray log;
+    QByteArray printed;
     Start start;
-    while (process.waitForReadyRead(10'000)) {
-        log += process.readAll();
-        if (log.contains("Flushing top level")) {
+    for (const QDeadlineTimer deadline(10'000); !deadline.hasExpired();) {
+        process.waitForReadyRead(1);
+        printed += process.readAll();
+        if (shown(printed)) {
             start.nanoseconds = static_cast<double>(timer.nsecsElapsed());
             start.peakKiB = PeakResidentKiB(process.processId());
             break;
@@ -221,26 +229,30 @@ Start StartUntilPainted(const QString& program, QProcessEnvironment environment)
     return start;
 }
 
-// Starts the program and the baseline 20 times each in `environment`, prints their medians as
-// the figure `name`, and returns their peak resident KiB.
-std::pair<qint64, qint64> StartLine(const char* name, const QProcessEnvironment& environment) {
+// Starts the program and the baseline 21 times each, turn about, until each is shown as
+// `program` and `baseline` say, prints their medians as the figure `name`, and returns their
+// peak resident KiB.
+std::pair<qint64, qint64> StartLine(const char* name, const QProcessEnvironment& environment,
+                                    const Shown& program, const Shown& baseline, double target) {
     Durations programStarts;
     Durations minimalStarts;
     std::pair<qint64, qint64> peaks;
-    for (int i = 0; i < 20; ++i) {
-        const Start a = StartUntilPainted(QStringLiteral(VALTORA_PROGRAM), environment);
-        const Start b = StartUntilPainted(QStringLiteral(VALTORA_MINIMAL_WINDOW), environment);
+    for (int i = 0; i < 21; ++i) {
+        const Start a = StartUntilShown(QStringLiteral(VALTORA_PROGRAM), environment, program);
+        const Start b =
+            StartUntilShown(QStringLiteral(VALTORA_MINIMAL_WINDOW), environment, baseline);
         programStarts.nanoseconds.push_back(qint64(a.nanoseconds));
         minimalStarts.nanoseconds.push_back(qint64(b.nanoseconds));
         peaks = {std::max(peaks.first, a.peakKiB), std::max(peaks.second, b.peakKiB)};
     }
     const double ratio = programStarts.Median() / minimalStarts.Median();
     out << QStringLiteral("%1 median %2 | a Qt window with one label median %3 | ratio %4 "
-                          "(target <= 1.1: %5)")
+                          "(target <= %5: %6)")
                .arg(QLatin1String(name), -8)
                .arg(Milli(programStarts.Median()), Milli(minimalStarts.Median()))
                .arg(ratio, 0, 'f', 2)
-               .arg(Verdict(ratio <= 1.1))
+               .arg(target)
+               .arg(Verdict(ratio <= target))
         << Qt::endl;
     return peaks;
 }
@@ -289,15 +301,32 @@ int AllFigures(int n) {
                  QStringLiteral("spin"), 0);
     }
 
-    const auto [programPeak, minimalPeak] = StartLine("startup", embedded.Environment());
-    // On a real X server, where the first frame goes through the server to the screen.
+    const Shown flushed = [](const QByteArray& printed) {
+        return printed.contains("Flushing top level");
+    };
+    const auto [programPeak, minimalPeak] =
+        StartLine("startup", embedded.Environment(), flushed, flushed, 1.1);
+    // On a real X server, as a user sees it: the first frame with the window's text on the
+    // screen, read back from outside. Both windows stand at the top left of a white screen.
     QProcess xserver;
-    xserver.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
-    if (xserver.waitForReadyRead(30'000)) {
+    xserver.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-wr"});
+    const QByteArray display =
+        xserver.waitForReadyRead(30'000) ? ":" + xserver.readLine().trimmed() : QByteArray();
+    const ScreenWatch screen(display);
+    if (screen.Connected()) {
         QProcessEnvironment onX = embedded.Environment();
         onX.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        onX.insert(QStringLiteral("DISPLAY"), ":" + xserver.readLine().trimmed());
-        StartLine("on X11", onX);
+        onX.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        // Where each shows a caption: Valtora "Step 1", the baseline its label.
+        StartLine(
+            "on X11", onX,
+            [&](const QByteArray&) {
+                return screen.ShowsText({40, 26, 100, 22});
+            },
+            [&](const QByteArray&) {
+                return screen.ShowsText({0, 228, 100, 28});
+            },
+            1.05);
     } else {
         out << "on X11   not measured: Xvfb did not start" << Qt::endl;
     }

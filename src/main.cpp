@@ -5,6 +5,7 @@
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
 #include "platform/Translation.h"
+#include "ui/WindowFonts.h"
 #include "ui/frmElements.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@
 #include <QIcon>
 #include <array>
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
 #include <memory>
+#include <thread>
 
 namespace {
 // Qt's own options, which its applications take from any command line (-platform offscreen):
@@ -96,9 +99,17 @@ int main(int argc, char* argv[]) {
         const bool parsed = options.parse(arguments);
         asksForText = AsksForText(options, parsed);
     }
+    // Fontconfig reads its configuration and its cache of the system's fonts the first time a
+    // font is asked for, some milliseconds: read on a core of its own while Qt connects to the
+    // display, it holds up none of the window's first text.
+    std::thread fonts;
+    if (!asksForText)
+        fonts = std::thread([] { FcInit(); });
     const std::unique_ptr<QCoreApplication> app =
         asksForText ? std::make_unique<QCoreApplication>(argc, argv)
                     : std::make_unique<QApplication>(argc, argv);
+    if (fonts.joinable())
+        fonts.join();
     // The application name doubles as the display name that titles the message boxes.
     QCoreApplication::setApplicationName(QStringLiteral("Valtora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VALTORA_VERSION));
@@ -114,16 +125,27 @@ int main(int argc, char* argv[]) {
 
     // Names the desktop entry, so that a Wayland compositor matches the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
     QtRuntimeServices runtime;
     ElementDatabase database(translation.Language());
-    if (!RunReportingErrors(runtime, [&] { database.Open(); }))
+    // A school's own data source is opened and checked before the window shows, so that a fault
+    // in it is the first thing on the screen.
+    if (!database.IsEmbedded() && !RunReportingErrors(runtime, [&] { database.Open(); }))
         return kRuntimeErrorExitStatus;
 
+    // The window's face for everything the program shows, so that no other face is loaded for
+    // the first frame.
+    QApplication::setFont(WindowFont(8.25, qApp->devicePixelRatio()));
     frmElements window(database, runtime);
     runtime.SetDialogParent(&window);
     window.show();
     // A kiosk session has no window manager to make the window active: it asks itself.
     window.activateWindow();
+    // What the first frame does not need waits until it is on the screen: the window's icon, and
+    // the embedded table, loaded and checked in some milliseconds.
+    window.AfterFirstFrame([&database] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
+        if (database.IsEmbedded())
+            database.Open();
+    });
     return QApplication::exec();
 }

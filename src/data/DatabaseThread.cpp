@@ -25,8 +25,25 @@ DatabaseThread::~DatabaseThread() {
     thread_.join();
 }
 
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// How long one side looks for the other before it sleeps, where that pays: a sleeping thread
+// takes tens of microseconds to wake, each way, so a quick call (a local SQLite file) is waited
+// for awake, and calls in quick succession (a table read in batches) find the thread awake.
+// Where a server answers in milliseconds, or a pupil asks every few seconds, neither side looks:
+// that would only burn the processor.
+constexpr std::chrono::microseconds kLookFor{200};
+
+// Looks for `ready` for up to kLookFor, yielding the processor meanwhile.
+void LookFor(const std::atomic<bool>& ready) {
+    for (const Clock::time_point until = Clock::now() + kLookFor;
+         !ready.load(std::memory_order_acquire) && Clock::now() < until;)
+        std::this_thread::yield();
+}
+} // namespace
+
 bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds limit) {
-    using Clock = std::chrono::steady_clock;
     // How long event handling may wait between two looks at the work.
     constexpr std::chrono::milliseconds kRepaintEvery{50};
     const Clock::time_point deadline = Clock::now() + limit;
@@ -42,12 +59,19 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
         return false;
     work_ = std::move(work);
     calling_ = true;
-    const auto called = qScopeGuard([this] { calling_ = false; });
+    const auto calling = qScopeGuard([this] { calling_ = false; });
     done_ = false;
     thrown_ = nullptr;
+    pending_.store(true, std::memory_order_release);
+    // Woken outside the lock, the thread does not wake into a held mutex.
+    lock.unlock();
     changed_.notify_all();
+    const Clock::time_point called = Clock::now();
+    if (lastCall_ < kLookFor)
+        LookFor(done_);
+    lock.lock();
     while (!changed_.wait_until(lock, std::min(deadline, Clock::now() + kRepaintEvery),
-                                [this] { return done_; })) {
+                                [this] { return done_.load(); })) {
         if (Clock::now() >= deadline) {
             givenUp_ = true;
             return false;
@@ -61,19 +85,26 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
             lock.lock();
         }
     }
+    lastCall_ = Clock::now() - called;
     if (thrown_)
         std::rethrow_exception(thrown_);
     return true;
 }
 
 void DatabaseThread::Serve() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
+    // The time between the last two calls: while it is short, the next is looked for awake.
+    std::chrono::nanoseconds between = std::chrono::hours(1);
+    for (Clock::time_point done = Clock::now();;) {
+        if (between < kLookFor)
+            LookFor(pending_);
+        std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return stopping_ || work_; });
         if (!work_)
             return;
+        between = Clock::now() - done;
         const std::function<void()> work = std::move(work_);
         work_ = nullptr;
+        pending_ = false;
         lock.unlock();
         std::exception_ptr thrown;
         try {
@@ -85,7 +116,9 @@ void DatabaseThread::Serve() {
         if (givenUp_)
             return;
         thrown_ = thrown;
-        done_ = true;
+        done_.store(true, std::memory_order_release);
+        lock.unlock();
         changed_.notify_all();
+        done = Clock::now();
     }
 }

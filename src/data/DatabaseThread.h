@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <exception>
@@ -50,9 +51,13 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::function<void()> work_;
-    // A call is waited for: its caller has not returned.
+    // Work is waiting for the thread; the work is done. Each side looks at these for a while
+    // before it sleeps on `changed_`.
+    std::atomic<bool> pending_ = false;
+    std::atomic<bool> done_ = false;
+    // A call is waited for: its caller has not returned. How long the last one took.
     bool calling_ = false;
-    bool done_ = false;
+    std::chrono::nanoseconds lastCall_{};
     bool stopping_ = false;
     bool givenUp_ = false;
     std::exception_ptr thrown_;

@@ -67,20 +67,27 @@ template <typename Work> auto ElementDatabase::OnConnection(Work work) -> declty
 void ElementDatabase::Open() {
     OnConnection([this] {
         if (source_.odbc)
-            OpenOdbc();
+            OpenOdbc(SqliteResults::Stepped);
         else
             OpenEmbedded();
         return true;
     });
     CheckElementTable(*this);
+    if (source_.sqlite) {
+        OnConnection([this] {
+            Close();
+            OpenOdbc(SqliteResults::Whole);
+            return true;
+        });
+    }
 }
 
-void ElementDatabase::OpenOdbc() {
+void ElementDatabase::OpenOdbc(SqliteResults results) {
     connection_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
     if (!connection_.isValid())
         throw RuntimeError(
             tr("%1: Qt's ODBC driver (QODBC) is not installed.").arg(source_.description));
-    connection_.setDatabaseName(OdbcConnectionString(source_));
+    connection_.setDatabaseName(OdbcConnectionString(source_, results));
     connection_.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;"
                                                  "SQL_ATTR_LOGIN_TIMEOUT=%1;"
                                                  "SQL_ATTR_CONNECTION_TIMEOUT=%1")
@@ -159,12 +166,9 @@ std::optional<QSqlRecord> ElementDatabase::FirstRow(const QString& select) {
             throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
         if (query.next())
             row = query.record();
-        // To its end, where SQLite's driver, which steps through a result, lets go of the read
-        // lock; then the result goes, so that no cursor stays open between questions.
-        while (query.next()) {
-        }
-        if (query.lastError().isValid())
+        else if (query.lastError().isValid())
             throw RuntimeError(FailureMessage(query.lastError(), QueryFailed(select), &query));
+        // Let go of the result, so that no cursor stays open between questions.
         query.finish();
         return row;
     });

@@ -5,6 +5,7 @@
 
 #include "DataSourceFaults.h"
 #include "DatabaseThread.h"
+#include "OdbcDataSource.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -65,6 +66,8 @@ public:
 
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return source_.description; }
+    // Whether the table is the one shipped with the program, not a school's own data source.
+    bool IsEmbedded() const { return !source_.odbc; }
     // Whether the table is SQLite's, which keeps text as the program that imported it wrote it,
     // in UTF-8 or not; hex() shows its bytes.
     bool IsSqlite() const { return !source_.odbc || source_.sqlite; }
@@ -77,7 +80,7 @@ private:
     // words. The SQLSTATE is read off `query` where a statement failed.
     [[nodiscard]] QString FailureMessage(const QSqlError& error, const QString& whatFailed,
                                          const QSqlQuery* query = nullptr) const;
-    void OpenOdbc();
+    void OpenOdbc(SqliteResults results);
     void OpenEmbedded();
     void Close();
     // Prepares a select, forward only and within the query timeout; false, with the query's

@@ -66,13 +66,15 @@ DataSourceDetails ReadOdbcDataSource(const QString& name) {
     return source;
 }
 
-QString OdbcConnectionString(const DataSourceDetails& source) {
+QString OdbcConnectionString(const DataSourceDetails& source, SqliteResults results) {
     // Qt's driver puts "DSN=" before it. SQLite's driver waits out its lock timeout twice before
     // it reports a lock, both when connecting and when running a query: half the limit each.
     QString connection = source.name;
-    if (source.sqlite)
-        connection += QStringLiteral(";NoCreat=1;BigInt=1;StepAPI=1;Timeout=%1")
+    if (source.sqlite) {
+        connection += QStringLiteral(";NoCreat=1;BigInt=1;StepAPI=%1;Timeout=%2")
+                          .arg(results == SqliteResults::Stepped ? 1 : 0)
                           .arg(source.timeoutSeconds * 500);
+    }
     return connection;
 }
 

@@ -19,11 +19,16 @@ class QSqlQuery;
 // installed, and for SQLite's driver the database file.
 [[nodiscard]] DataSourceDetails ReadOdbcDataSource(const QString& name);
 
+// How SQLite's driver reads a result: a row at a time, holding the database's read lock and its
+// statement until the result's end, so that a table of any size is read in little memory; or
+// whole at once, keeping the statement prepared and no lock, as suits one-row lookups.
+enum class SqliteResults { Stepped, Whole };
+
 // The connection string that opens the data source. For SQLite's driver: never creating a
 // missing database file, waiting on a lock at most the source's timeout in all (not 200 s),
-// reading integer columns as 64-bit numbers, so that large ones are not cut short, and stepping
-// through a result row by row instead of holding all of it.
-[[nodiscard]] QString OdbcConnectionString(const DataSourceDetails& source);
+// reading integer columns as 64-bit numbers, so that large ones are not cut short, and reading
+// results as `results` says.
+[[nodiscard]] QString OdbcConnectionString(const DataSourceDetails& source, SqliteResults results);
 
 // Limits how long the driver lets a prepared statement of Qt's ODBC driver run.
 void SetOdbcQueryTimeout(const QSqlQuery& query, int seconds);

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -179,6 +180,24 @@ void frmElements::RouteEvents() {
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runtime_.EndProgram(0); });
     // Sees the input for every control first, to drop it while a question runs.
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+void frmElements::AfterFirstFrame(std::function<void()> then) {
+    afterFirstFrame_ = std::move(then);
+    questionRunning_ = true;
+}
+
+bool frmElements::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Painted, the frame goes to the screen once this event is done: what waits for it comes
+    // next.
+    if (event->type() == QEvent::Paint && afterFirstFrame_) {
+        QTimer::singleShot(0, this, [this, then = std::exchange(afterFirstFrame_, {})] {
+            Dispatch(then);
+            questionRunning_ = false;
+        });
+    }
+    return handled;
 }
 
 void frmElements::closeEvent(QCloseEvent* event) {

@@ -29,7 +29,13 @@ public:
     void SetVisible(Box box, bool visible) override;
     void SetFocus(Box box) override;
 
+    // Runs `then` once the window's first frame is on the screen, as an operation of its own: for
+    // what the first frame does not need. Input until it has run is dropped, and a run-time error
+    // it raises is reported.
+    void AfterFirstFrame(std::function<void()> then);
+
 protected:
+    bool event(QEvent* event) override;
     // Closing the window ends the program at once, as Exit does.
     void closeEvent(QCloseEvent* event) override;
     // While a spin or a check runs, input to the window is dropped, not kept for later: only
@@ -62,5 +68,6 @@ private:
     QPushButton* cmdSpin_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     bool questionRunning_ = false;
+    std::function<void()> afterFirstFrame_;
     Quiz quiz_;
 };

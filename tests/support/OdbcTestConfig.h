@@ -14,8 +14,11 @@
 class OdbcTestConfig {
 public:
     // Defines the data source "Elements" by its "key = value" lines; none leaves it undefined.
-    explicit OdbcTestConfig(const QStringList& dataSource = {}) {
-        QFile(folder_.filePath(QStringLiteral("odbcinst.ini"))).open(QIODevice::WriteOnly);
+    // `drivers` are the lines of odbcinst.ini, which registers drivers by name.
+    explicit OdbcTestConfig(const QStringList& dataSource = {}, const QStringList& drivers = {}) {
+        QFile odbcinstIni(folder_.filePath(QStringLiteral("odbcinst.ini")));
+        if (odbcinstIni.open(QIODevice::WriteOnly))
+            odbcinstIni.write(drivers.join(u'\n').toUtf8() + '\n');
         QFile odbcIni(folder_.filePath(QStringLiteral("odbc.ini")));
         if (odbcIni.open(QIODevice::WriteOnly) && !dataSource.isEmpty())
             odbcIni.write((QStringList{"[Elements]"} + dataSource).join(u'\n').toUtf8() + '\n');
