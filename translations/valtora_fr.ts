@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora : « %1 » n&apos;est ni une option ni un argument de Valtora ; « valtora --help » les énumère.</translation>
+        <translation>valtora&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni une option ni un argument de Valtora&#xa0;; «&#xa0;valtora --help&#xa0;» les énumère.</translation>
     </message>
 </context>
 </TS>

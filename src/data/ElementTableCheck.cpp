@@ -242,8 +242,8 @@ int DrawableNumber(const QVariant& value) {
 }
 
 // Whether a symbol or a name holds only what element names hold: letters and their marks, and
-// blanks, hyphens and apostrophes between them; and where its bytes are known (in hexadecimal),
-// whether they were UTF-8.
+// blanks, hyphens, apostrophes and Catalan's middle dot ("Beril·li") between them; and where its
+// bytes are known (in hexadecimal), whether they were UTF-8.
 bool ElementText(const QString& text, const QVariant& hexBytes) {
     if (hexBytes.isValid()) {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -252,7 +252,8 @@ bool ElementText(const QString& text, const QVariant& hexBytes) {
             return false;
     }
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.isLetter() || c.isMark() || c == u' ' || c == u'-' || c == u'\'' || c == u'\u2019';
+        return c.isLetter() || c.isMark() || c == u' ' || c == u'-' || c == u'\'' ||
+               c == u'\u2019' || c == u'\u00b7';
     });
 }
 

@@ -26,6 +26,9 @@ bool IsWordSeparator(char32_t c) {
 constexpr char32_t kCapitalSigma = U'\u03A3';
 constexpr char32_t kFinalSigma = U'\u03C2';
 constexpr char32_t kCapitalIWithDot = U'\u0130';
+constexpr char32_t kDotlessI = U'\u0131';
+// Greek's tonos, once decomposed.
+constexpr char16_t kAcute = u'\u0301';
 
 // The next code point after `i` that is not a combining mark, or 0.
 char32_t NextBaseCharacter(const QList<uint>& text, qsizetype i) {
@@ -50,8 +53,20 @@ void SetProperCaseLanguage(QLocale::Language language) {
     properCaseLanguage = language;
 }
 
+QLocale::Language ProperCaseLanguage() {
+    return properCaseLanguage;
+}
+
+QString WithoutTonos(const QString& text) {
+    return text.normalized(QString::NormalizationForm_D)
+        .remove(kAcute)
+        .normalized(QString::NormalizationForm_C);
+}
+
 QString ProperCase(const QString& text) {
     const bool dutch = properCaseLanguage == QLocale::Dutch;
+    // Turkish pairs dotted i with İ, and dotless ı with I.
+    const bool turkish = properCaseLanguage == QLocale::Turkish;
     // Code points, so that letters outside the Basic Multilingual Plane map too.
     const QList<uint> codePoints = text.toUcs4();
     QString result;
@@ -72,7 +87,10 @@ QString ProperCase(const QString& text) {
             result.append(QStringLiteral("IJ"));
             ++i;
         } else if (wordStart) {
-            AppendCodePoint(result, QChar::toTitleCase(c));
+            AppendCodePoint(result,
+                            turkish && c == U'i' ? kCapitalIWithDot : QChar::toTitleCase(c));
+        } else if (turkish && (c == U'I' || c == kCapitalIWithDot)) {
+            AppendCodePoint(result, c == U'I' ? kDotlessI : U'i');
         } else if (c == kCapitalSigma && afterLetter &&
                    !QChar::isLetter(NextBaseCharacter(codePoints, i))) {
             // Unicode's Final_Sigma rule: a capital sigma that ends a word becomes final sigma.

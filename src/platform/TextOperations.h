@@ -22,5 +22,10 @@ QString ProperCase(const QString& text);
 
 // The language of the names answered, whose own rule ProperCase follows too, for the whole
 // program as a runtime's locale is: in Dutch, a word that starts with the digraph ij starts with
-// IJ ("ijzer" becomes "IJzer"). No other language has a rule of its own; at start there is none.
+// IJ ("ijzer" becomes "IJzer"); in Turkish, i and İ are a pair, and ı and I ("iyot" becomes
+// "İyot"). No other language has a rule of its own; at start there is none.
 void SetProperCaseLanguage(QLocale::Language language);
+QLocale::Language ProperCaseLanguage();
+
+// The text without Greek's tonos, which Greek leaves off capitals ("Σίδηρος" as "Σιδηρος").
+QString WithoutTonos(const QString& text);

@@ -22,6 +22,10 @@ const QHash<QString, QString> kSameLanguage{
     {QStringLiteral("zh_SG"), QStringLiteral("zh_CN")},
 };
 
+// Languages whose Qt texts Qt ships only in a sibling's spelling: Brazil's Portuguese for
+// Portugal's is closer than English.
+const QHash<QString, QString> kQtSibling{{QStringLiteral("pt"), QStringLiteral("pt_BR")}};
+
 QString ProgramTranslation(const QString& code) {
     return QStringLiteral(":/i18n/valtora_%1.qm").arg(code);
 }
@@ -69,7 +73,7 @@ Translation::Translation(const QStringList& languages) {
         if (program_.load(ProgramTranslation(language_)))
             QCoreApplication::installTranslator(&program_);
         // Qt's own texts: the answer box's context menu, the command line's help.
-        if (qt_.load(QStringLiteral("qtbase_") + language_,
+        if (qt_.load(QStringLiteral("qtbase_") + kQtSibling.value(language_, language_),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt_);
     }

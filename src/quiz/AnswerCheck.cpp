@@ -8,11 +8,21 @@
 #include "platform/RuntimeServices.h"
 #include "platform/TextOperations.h"
 
+#include <algorithm>
+
 bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference) {
-    QString typed = answer.trimmed().normalized(QString::NormalizationForm_C);
-    if (mode == QuizMode::GuessName)
-        typed = ProperCase(typed).normalized(QString::NormalizationForm_C);
-    return TextEquals(typed, reference.normalized(QString::NormalizationForm_C));
+    const QString typed = answer.trimmed().normalized(QString::NormalizationForm_C);
+    const QString expected = reference.normalized(QString::NormalizationForm_C);
+    if (mode == QuizMode::GuessSymbol)
+        return TextEquals(typed, expected);
+    const QString named = ProperCase(typed).normalized(QString::NormalizationForm_C);
+    if (TextEquals(named, expected))
+        return true;
+    // Greek writes capitals without their tonos: a name typed in capitals is right without it.
+    const bool inCapitals =
+        std::none_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isLower(); });
+    return ProperCaseLanguage() == QLocale::Greek && inCapitals &&
+           TextEquals(WithoutTonos(named), WithoutTonos(expected));
 }
 
 AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime)
@@ -27,17 +37,21 @@ void AnswerCheck::Check() {
         draw_.Spin();
         return;
     }
-    if (controls_.IsSelected(Option::optSymbol))
-        Judge(QuizMode::GuessSymbol, Box::txtSymbol);
+    if (controls_.IsSelected(Option::optSymbol)) {
+        Judge(AnswerMatches(QuizMode::GuessSymbol, controls_.GetText(Box::txtAnswer),
+                            controls_.GetText(Box::txtSymbol)));
+    }
     if (controls_.IsSelected(Option::optName)) {
-        // The user sees the converted answer while the message is up.
-        controls_.SetText(Box::txtAnswer, ProperCase(controls_.GetText(Box::txtAnswer)));
-        Judge(QuizMode::GuessName, Box::txtElement);
+        // The user sees the converted answer while the message is up; it is judged as typed,
+        // since proper case is not all of the rule (Greek capitals lack their tonos).
+        const QString answer = controls_.GetText(Box::txtAnswer);
+        controls_.SetText(Box::txtAnswer, ProperCase(answer));
+        Judge(AnswerMatches(QuizMode::GuessName, answer, controls_.GetText(Box::txtElement)));
     }
 }
 
-void AnswerCheck::Judge(QuizMode mode, Box reference) {
-    if (AnswerMatches(mode, controls_.GetText(Box::txtAnswer), controls_.GetText(reference))) {
+void AnswerCheck::Judge(bool right) {
+    if (right) {
         if (runtime_.MsgBox(tr("Your my hero")) == RuntimeServices::kOk)
             draw_.Spin();
     } else {

@@ -13,7 +13,8 @@ class RuntimeServices;
 
 // Whether `answer` is right for `reference`, the text of the record box it is judged against:
 // the answer without the blanks around it, in proper case when the name is guessed, equals the
-// reference, both in Unicode normal form C, code unit by code unit. The table's symbols and names
+// reference, both in Unicode normal form C, code unit by code unit; a Greek name typed in
+// capitals, which Greek writes without tonos, equals it without. The table's symbols and names
 // hold no blanks around them, so a wrong answer is never made right. The start-up check asks it
 // of every name the quiz can draw.
 [[nodiscard]] bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference);
@@ -29,7 +30,8 @@ public:
     void Check();
 
 private:
-    void Judge(QuizMode mode, Box reference);
+    // Praises a right answer and draws the next element, or asks for another try.
+    void Judge(bool right);
 
     ElementDraw& draw_;
     ControlAccess& controls_;

@@ -1,0 +1,357 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Szuper vagy!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Próbáld újra</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>%1: a táblában nincs %2 oszlop.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>%1: a megadott „%2” ODBC-illesztőprogram nincs telepítve ezen a számítógépen. Telepítse, vagy adjon meg egy telepített illesztőprogramot az adatforrás Driver sorában: a telepített illesztőprogramokat az „odbcinst -q -d” parancs listázza ki.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>%1: nincs megadva adatbázisfájl, mert a Database sor üres. Írja be ebbe a sorba annak az SQLite-fájlnak az elérési útját, amely az elements táblát tartalmazza.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>%1: a megadott adatbázisfájl („%2”) nem létezik. Ellenőrizze az elérési utat az adatforrás Database sorában.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>%1: a megadott fájl („%2”) nem SQLite-adatbázis. Ellenőrizze az elérési utat az adatforrás Database sorában, vagy hozza létre újra a fájlt az sqlite3 parancsértelmezővel.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>%1: az adatbázisfájlt („%2”) egy másik program zárolta, mert éppen módosítja. Zárja be azt a programot, vagy fejezze be a tranzakcióját, majd indítsa újra a Valtora programot.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>%1: a kiszolgáló nem fogad több kapcsolatot, mert az összes engedélyezett kapcsolat foglalt. Zárja be a Valtora programot egy másik munkaállomáson, vagy kérje meg a kiszolgáló üzemeltetőjét, hogy engedélyezzen több kapcsolatot, vagy helyezzen a kiszolgáló elé kapcsolatkészlet-kezelőt (connection pooler).</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>%1: a kiszolgáló elutasította a bejelentkezést. Ellenőrizze az adatforrás Username, Password és Database sorát, valamint azt, hogy a kiszolgáló engedélyezi-e ennek a szerepkörnek a csatlakozást erről a számítógépről (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>%1: a kiszolgáló nem érhető el. Ellenőrizze az adatforrás Servername és Port sorát, azt, hogy fut-e a kiszolgáló, és hogy ez a számítógép eléri-e a hálózaton keresztül.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>%1: megszakadt a kapcsolat a kiszolgálóval, mert a kiszolgálót leállították vagy újraindították, vagy hálózati hiba történt. Indítsa újra a Valtora programot, amint a kiszolgáló ismét elérhető.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>%1: %2 másodpercen belül nem érkezett válasz. Ellenőrizze, hogy fut-e a kiszolgáló, nincs-e túlterhelve, és hogy nem tartja-e zárolva az adatbázist egy másik program, majd indítsa újra a Valtora programot.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Az illesztőprogram üzenete: %1</translation>
+    </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>%1: a kiszolgáló éppen elindul vagy leáll, és most nem fogad kapcsolatokat. Egy perc múlva indítsa újra a Valtora programot; ha az üzenet továbbra is megjelenik, forduljon a kiszolgáló üzemeltetőjéhez.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>%1: a kiszolgáló egy rendszergazda utasítására bontotta a kapcsolatot: valaki befejezte a Valtora munkamenetét a kiszolgálón, vagy a kiszolgálót leállították vagy újraindították. Indítsa újra a Valtora programot, amint a kiszolgáló ismét elérhető.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>%1: a kiszolgáló bezárta a kapcsolatot, mert az hosszabb ideig volt tétlen, mint amennyit a kiszolgáló megenged (idle_session_timeout beállítás). Kérje meg a kiszolgáló üzemeltetőjét, hogy oldja fel ezt a korlátot a kvíz szerepköre számára (alter role quiz set idle_session_timeout = 0), majd indítsa újra a Valtora programot.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>%1: a Valtora egyik lekérdezését a kiszolgálón egy rendszergazda utasítására megszakították (pg_cancel_backend vagy egy másik, lekérdezéseket megszakító program). Indítsa újra a Valtora programot.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>%1: a kiszolgáló előtti kapcsolatkészlet-kezelő feladta a várakozást egy szabad kiszolgálókapcsolatra, miután annyi ideig várt, amennyit a query_wait_timeout beállítása megenged. Zárja be a Valtora programot azokon a munkaállomásokon, ahol nincs rá szükség, vagy kérjen nagyobb kapcsolatkészletet (default_pool_size) a kapcsolatkészlet-kezelő üzemeltetőjétől, majd indítsa újra a Valtora programot.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Valószínű okok: az elements tábla vagy annak egyik oszlopa megváltozott a kvíz futása közben, a kiszolgáló bontotta a kapcsolatot, vagy az illesztőprogram nem tudja beolvasni a tábla valamelyik értékét.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Valószínű okok: ez a felhasználó nem olvashatja az adatforrás Database sorában megadott fájlt, vagy az SQLite-illesztőprogram rosszul van beállítva (az „isql -v Elements” parancs megmutatja, mit jelez).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Valószínű okok: a kiszolgáló nem fut, vagy ez a számítógép nem éri el, az adatforrás Servername, Port, Database, Username vagy Password sora nem egyezik a kiszolgálóéval, vagy az illesztőprogram rosszul van beállítva (az „isql -v Elements” parancs megmutatja, mit jelez).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>Egy második lekérdezést kértek, miközben még egy másikra vártak.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>Beépített elemtábla</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>%1: a Qt ODBC-illesztőprogramja (QODBC) nincs telepítve.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>%1: az adatforrás nem nyitható meg.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>%1: a Qt SQLite-illesztőprogramja (QSQLITE) nincs telepítve.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>%2: nem sikerült végrehajtani a következő lekérdezést: „%1”.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>„%1” ODBC-adatforrás</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Az elemtábla szkriptje hiányzik a programból.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Az elemtábla szkriptje nem futtatható: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Nem sikerült betölteni az elemneveket (nyelv: %1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>„%1” nem rendszám, ezért nem lehet megkeresni.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>A táblában (%2) nincs sor a következő rendszámhoz: %1.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>A táblában (%2) a következő rendszámú sorból hiányzik a vegyjel: %1 (az %3 oszlop üres), így egyetlen válasz sem vethető össze vele.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>A táblában (%2) a következő rendszámú sorból hiányzik a név: %1 (az %3 oszlop üres), így egyetlen válasz sem vethető össze vele.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> és még %1</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>A tábla oszlopai: %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>%2: a tábla (%1) nem használható.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>%1: nincs %2 nevű tábla.</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Hiányzó oszlopok: %1.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>A fájlt kétszer importálták ugyanabba az adatbázisba: a fejlécsora a tábla egyik sorává vált, és minden elem kétszer szerepel benne. Importálja újra egy új adatbázisfájlba (előbb törölje a régit).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Hiányzó sor a következő rendszámokhoz: %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Egynél több sor a következő rendszámokhoz: %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Nem egész számú rendszámok: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Rendszám nélküli sorok: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Hiányzó vegyjel a következő rendszámoknál: %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Hiányzó név a következő rendszámoknál: %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Olyan nevek, amelyekkel egyetlen válasz sem egyezhet, mert a válaszok nagy kezdőbetűvel íródnak („Vas”, nem „vas” vagy „VAS”), a következő rendszámoknál: %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Előttük vagy utánuk szóközt tartalmazó vegyjelek vagy nevek, amelyekkel egyetlen válasz sem egyezhet, a következő rendszámoknál: %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>lásd a README „From a spreadsheet” című részét; a README telepített helye: %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>A fájlt pontosvesszővel elválasztott oszlopokkal mentették, ahogy az irodai programok teszik ott, ahol a tizedesjegyeket vesszővel írják: importálja a .separator &quot;;&quot; beállítással (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>A fájlt tabulátorral elválasztott oszlopokkal mentették: importálja a --csv helyett a .separator &quot;\t&quot; beállítással (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>A tábla első sora tartalmazza az oszlopneveket: a fájlban a fejléc fölött egy címsor is van. Importálja a --skip 1 kapcsolóval, vagy törölje a címsort (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>A tábla beolvasása nem sikerült.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Előttük vagy utánuk szóközt tartalmazó rendszámok, amelyeket az elemkereső lekérdezés nem talál meg: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>A fájl fejlécsora (%1) a tábla egyik sora: a táblát az importálás előtt hozták létre, és az importálás adatként olvasta be a fejlécet. Importálja a fájlt egy új adatbázisba, vagy a --skip 1 kapcsolóval (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>Az elemek rendszám szerinti keresése sikertelen: az AtomicNumber oszlopnak idézőjelek nélküli számmal összehasonlíthatónak kell lennie, mint itt: „%1”.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Olyan vegyjelek vagy nevek, amelyekben láthatatlan karakterek vannak (nulla szélességű szóköz vagy összekötő, feltételes elválasztójel, írásirányjel), amilyeneket egyetlen begépelt válasz sem tartalmaz, a következő rendszámoknál: %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Olyan vegyjelek vagy nevek, amelyekben egyetlen elem nevében sem előforduló karakterek vannak, amilyeneket egy UTF-8-tól eltérő karakterkészlettel mentett fájl hagy maga után („?”, „Ã³”, „Å¼”), a következő rendszámoknál: %1. Mentse újra a munkalapot CSV formátumban, „Unicode (UTF-8)” karakterkészlettel, vagy alakítsa át a fájlt az iconv programmal, majd importálja újra (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elemek</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Rendszám</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Vegyjel</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Atomtömeg</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Válasz</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Készítette: Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Sorsolás</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Ellenőrzés</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>1. lépés</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Név kitalálása</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Vegyjel kitalálása</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>2. lépés</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Elemek 1–36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Elemek 1–38, 40, 42, 47–57, 74, 78–80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Elemek 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Elemek 1–103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Billentyűparancs: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Számítógépes kvíz a kémiai elemekről.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: „%1” nem a Valtora program kapcsolója vagy argumentuma; ezeket a „valtora --help” parancs listázza ki.</translation>
+    </message>
+</context>
+</TS>

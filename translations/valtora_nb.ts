@@ -1,0 +1,357 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb" sourcelanguage="en">
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>Your my hero</source>
+        <translation>Du er best!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Prøv igjen</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The table on %1 has no column %2.</source>
+        <translation>Tabellen i %1 har ingen kolonne %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSourceFaults</name>
+    <message>
+        <source>%1 names the ODBC driver &quot;%2&quot;, which is not installed on this computer. Install it, or name an installed driver on the data source&apos;s Driver line: the command &quot;odbcinst -q -d&quot; lists them.</source>
+        <translation>ODBC-driveren «%2», som er angitt i %1, er ikke installert på denne datamaskinen. Installer den, eller angi en installert driver på linjen Driver i datakilden: kommandoen «odbcinst -q -d» viser de installerte driverne.</translation>
+    </message>
+    <message>
+        <source>%1 names no database file: its Database line is empty. Put the path of the SQLite file that holds the table elements there.</source>
+        <translation>Ingen databasefil er angitt i %1: linjen Database er tom. Skriv inn stien til SQLite-filen som inneholder tabellen elements, på den linjen.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 does not exist. Check the path on the data source&apos;s Database line.</source>
+        <translation>Databasefilen «%2» for %1 finnes ikke. Kontroller stien på linjen Database i datakilden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%2&quot; of %1 is not an SQLite database. Check the path on the data source&apos;s Database line, or make the file again with the sqlite3 shell.</source>
+        <translation>Filen «%2» for %1 er ikke en SQLite-database. Kontroller stien på linjen Database i datakilden, eller lag filen på nytt med skallet sqlite3.</translation>
+    </message>
+    <message>
+        <source>The database file &quot;%2&quot; of %1 is locked by another program that is changing it. Close that program, or end its transaction, then start Valtora again.</source>
+        <translation>Databasefilen «%2» for %1 er låst av et annet program som holder på å endre den. Lukk det programmet eller avslutt transaksjonen, og start deretter Valtora på nytt.</translation>
+    </message>
+    <message>
+        <source>The server of %1 accepts no more connections: all it allows are in use. Close Valtora on another desk, or ask whoever runs the server to allow more connections or to put a connection pooler in front of it.</source>
+        <translation>Serveren for %1 tar ikke imot flere tilkoblinger: alle den tillater, er i bruk. Lukk Valtora på en annen maskin, eller be den som drifter serveren, om å tillate flere tilkoblinger eller sette en tilkoblingspool (connection pooler) foran den.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the login. Check the Username, Password and Database lines of the data source, and that the server lets that role connect from this computer (pg_hba.conf).</source>
+        <translation>Serveren for %1 avviste påloggingen. Kontroller linjene Username, Password og Database i datakilden, og at serveren lar denne rollen koble til fra denne datamaskinen (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached. Check the Servername and Port lines of the data source, that the server is running, and that this computer can reach it over the network.</source>
+        <translation>Får ikke kontakt med serveren for %1. Kontroller linjene Servername og Port i datakilden, at serveren kjører, og at denne datamaskinen kan nå den over nettverket.</translation>
+    </message>
+    <message>
+        <source>The connection to the server of %1 was lost: the server was stopped or restarted, or the network failed. Start Valtora again once the server is back.</source>
+        <translation>Forbindelsen til serveren for %1 ble brutt: serveren ble stoppet eller startet på nytt, eller nettverket sviktet. Start Valtora på nytt når serveren er tilgjengelig igjen.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check that its server is running and not overloaded, and that no other program holds its database locked, then start Valtora again.</source>
+        <translation>Fikk ikke svar fra %1 innen %2 sekunder. Kontroller at serveren kjører og ikke er overbelastet, og at ingen andre programmer holder databasen låst. Start deretter Valtora på nytt.</translation>
+    </message>
+    <message>
+        <source>The driver said: %1</source>
+        <translation>Melding fra driveren: %1</translation>
+    </message>
+    <message>
+        <source>The server of %1 is starting up or shutting down, and accepts no connections now. Start Valtora again in a minute; if it keeps saying so, ask whoever runs the server.</source>
+        <translation>Serveren for %1 holder på å starte eller slå seg av og tar ikke imot tilkoblinger nå. Start Valtora på nytt om et minutt; hvis meldingen kommer igjen, kontakt den som drifter serveren.</translation>
+    </message>
+    <message>
+        <source>The server of %1 ended the connection on an administrator&apos;s command: someone ended Valtora&apos;s session on the server, or the server was stopped or restarted. Start Valtora again once the server is back.</source>
+        <translation>Serveren for %1 avsluttet forbindelsen etter ordre fra en administrator: noen avsluttet økten til Valtora på serveren, eller serveren ble stoppet eller startet på nytt. Start Valtora på nytt når serveren er tilgjengelig igjen.</translation>
+    </message>
+    <message>
+        <source>The server of %1 closed the connection because it was idle for longer than the server allows (its setting idle_session_timeout). Ask whoever runs the server to lift that limit for the quiz&apos;s role (alter role quiz set idle_session_timeout = 0), then start Valtora again.</source>
+        <translation>Serveren for %1 lukket forbindelsen fordi den hadde vært inaktiv lenger enn serveren tillater (innstillingen idle_session_timeout). Be den som drifter serveren, om å fjerne denne grensen for rollen til quizen (alter role quiz set idle_session_timeout = 0), og start deretter Valtora på nytt.</translation>
+    </message>
+    <message>
+        <source>A query of Valtora&apos;s on the server of %1 was cancelled on an administrator&apos;s command (pg_cancel_backend, or another program that cancels queries). Start Valtora again.</source>
+        <translation>En spørring fra Valtora på serveren for %1 ble avbrutt etter ordre fra en administrator (pg_cancel_backend eller et annet program som avbryter spørringer). Start Valtora på nytt.</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
+        <translation>Tilkoblingspoolen foran serveren for %1 ga opp å vente på en ledig servertilkobling etter så lang tid som innstillingen query_wait_timeout tillater. Lukk Valtora på maskiner som ikke trenger det, eller be den som drifter tilkoblingspoolen, om en større pool (default_pool_size), og start deretter Valtora på nytt.</translation>
+    </message>
+    <message>
+        <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
+        <translation>Sannsynlige årsaker: tabellen elements eller en av kolonnene i den ble endret mens quizen kjørte, serveren avsluttet forbindelsen, eller driveren kan ikke lese en verdi i tabellen.</translation>
+    </message>
+    <message>
+        <source>Likely causes: this user may not read the file on the data source&apos;s Database line, or the SQLite driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Sannsynlige årsaker: denne brukeren har ikke lov til å lese filen på linjen Database i datakilden, eller SQLite-driveren er satt opp feil («isql -v Elements» viser hva den sier).</translation>
+    </message>
+    <message>
+        <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
+        <translation>Sannsynlige årsaker: serveren kjører ikke eller denne datamaskinen kan ikke nå den, linjen Servername, Port, Database, Username eller Password i datakilden stemmer ikke med serveren, eller driveren er satt opp feil («isql -v Elements» viser hva den sier).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseThread</name>
+    <message>
+        <source>A second query was asked for while one was waited for.</source>
+        <translation>Det ble bedt om en andre spørring mens programmet ventet på en annen.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDatabase</name>
+    <message>
+        <source>the embedded element table</source>
+        <translation>den innebygde grunnstofftabellen</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s ODBC driver (QODBC) is not installed.</source>
+        <translation>ODBC-driveren til Qt (QODBC) er ikke installert, så %1 kan ikke brukes.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>Kan ikke åpne %1.</translation>
+    </message>
+    <message>
+        <source>%1: Qt&apos;s SQLite driver (QSQLITE) is not installed.</source>
+        <translation>SQLite-driveren til Qt (QSQLITE) er ikke installert, så %1 kan ikke brukes.</translation>
+    </message>
+    <message>
+        <source>The query &quot;%1&quot; on %2 failed.</source>
+        <translation>Spørringen «%1» mot %2 mislyktes.</translation>
+    </message>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>ODBC-datakilden «%1»</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Skriptet for grunnstofftabellen mangler i programmet.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Kan ikke kjøre skriptet for grunnstofftabellen: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Kan ikke laste inn grunnstoffnavnene på språket %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLookup</name>
+    <message>
+        <source>&quot;%1&quot; is not an atomic number to look up.</source>
+        <translation>«%1» er ikke et atomnummer som kan slås opp.</translation>
+    </message>
+    <message>
+        <source>There is no row for atomic number %1 in table %2.</source>
+        <translation>Det finnes ingen rad for atomnummer %1 i tabellen %2.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no symbol (%3 is empty): no answer could be judged against it.</source>
+        <translation>Raden for atomnummer %1 i tabellen %2 har ikke noe symbol (%3 er tom): ingen svar kan sammenlignes med den.</translation>
+    </message>
+    <message>
+        <source>The row for atomic number %1 in table %2 has no name (%3 is empty): no answer could be judged against it.</source>
+        <translation>Raden for atomnummer %1 i tabellen %2 har ikke noe navn (%3 er tom): ingen svar kan sammenlignes med den.</translation>
+    </message>
+</context>
+<context>
+    <name>ElementTableCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> og %1 til</translation>
+    </message>
+    <message>
+        <source>It has the columns %1.</source>
+        <translation>Tabellen har kolonnene %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 of %2 cannot be used.
+%3</source>
+        <translation>Tabellen %1 i %2 kan ikke brukes.
+%3</translation>
+    </message>
+    <message>
+        <source>%1 has no table %2.</source>
+        <translation>Det finnes ingen tabell %2 i %1.</translation>
+    </message>
+    <message>
+        <source>Missing columns: %1.</source>
+        <translation>Kolonner som mangler: %1.</translation>
+    </message>
+    <message>
+        <source>The file was imported twice into the same database: its header row is a row of the table, and every element is there twice. Import it again into a fresh database file (delete the old one first).</source>
+        <translation>Filen ble importert to ganger til samme database: overskriftsraden har blitt en rad i tabellen, og hvert grunnstoff står der to ganger. Importer den på nytt til en ny databasefil (slett den gamle først).</translation>
+    </message>
+    <message>
+        <source>No row for atomic numbers %1.</source>
+        <translation>Ingen rad for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>More than one row for atomic numbers %1.</source>
+        <translation>Mer enn én rad for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers that are not whole numbers: %1.</source>
+        <translation>Atomnumre som ikke er heltall: %1.</translation>
+    </message>
+    <message>
+        <source>Rows without an atomic number: %1.</source>
+        <translation>Rader uten atomnummer: %1.</translation>
+    </message>
+    <message>
+        <source>No symbol for atomic numbers %1.</source>
+        <translation>Mangler symbol for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>No name for atomic numbers %1.</source>
+        <translation>Mangler navn for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>Names that no answer can match, since answers are put in proper case (&quot;Iron&quot;, not &quot;iron&quot; or &quot;IRON&quot;), for atomic numbers %1.</source>
+        <translation>Navn som ingen svar kan stemme med, fordi svarene skrives med stor forbokstav («Jern», ikke «jern» eller «JERN»), for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with blanks around them, which no answer can match, for atomic numbers %1.</source>
+        <translation>Symboler eller navn med mellomrom foran eller bak, som ingen svar kan stemme med, for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>see &quot;From a spreadsheet&quot; in the README, installed as %1</source>
+        <translation>se «From a spreadsheet» i README, installert som %1</translation>
+    </message>
+    <message>
+        <source>The file was saved with semicolons between its columns, as office programs do where decimals are written with a comma: import it with .separator &quot;;&quot; (%1).</source>
+        <translation>Filen ble lagret med semikolon mellom kolonnene, slik kontorprogrammer gjør der desimaltall skrives med komma: importer den med .separator &quot;;&quot; (%1).</translation>
+    </message>
+    <message>
+        <source>The file was saved with tabs between its columns: import it with .separator &quot;\t&quot; instead of --csv (%1).</source>
+        <translation>Filen ble lagret med tabulatorer mellom kolonnene: importer den med .separator &quot;\t&quot; i stedet for --csv (%1).</translation>
+    </message>
+    <message>
+        <source>Its first row holds the column names: the file has a title row above its header. Import it with --skip 1, or delete the title row (%1).</source>
+        <translation>Den første raden i tabellen inneholder kolonnenavnene: filen har en tittelrad over overskriftsraden. Importer den med --skip 1, eller slett tittelraden (%1).</translation>
+    </message>
+    <message>
+        <source>Reading it failed.</source>
+        <translation>Kunne ikke lese tabellen.</translation>
+    </message>
+    <message>
+        <source>Atomic numbers with blanks around them, which the lookup&apos;s query does not find: %1.</source>
+        <translation>Atomnumre med mellomrom foran eller bak, som oppslagsspørringen ikke finner: %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header row (%1) is a row of the table: the table was made before the import, which read the header as data. Import the file into a fresh database, or with --skip 1 (%2).</source>
+        <translation>Overskriftsraden i filen (%1) er en rad i tabellen: tabellen ble opprettet før importen, som leste overskriftsraden som data. Importer filen til en ny database eller med --skip 1 (%2).</translation>
+    </message>
+    <message>
+        <source>Looking an element up by its number fails: AtomicNumber must compare with a bare number, as in &quot;%1&quot;.</source>
+        <translation>Oppslag av et grunnstoff etter nummer mislykkes: AtomicNumber må kunne sammenlignes med et tall uten anførselstegn, som i «%1».</translation>
+    </message>
+    <message>
+        <source>Symbols or names with invisible characters in them (zero-width spaces or joiners, soft hyphens, direction marks), which no typed answer holds, for atomic numbers %1.</source>
+        <translation>Symboler eller navn med usynlige tegn i seg (mellomrom eller sammenføyere med null bredde, myke bindestreker, retningsmerker), som ingen inntastede svar inneholder, for atomnummer %1.</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
+        <translation>Symboler eller navn med tegn som ikke finnes i navnet til noe grunnstoff, slik en fil som er lagret i et annet tegnsett enn UTF-8, etterlater dem («?», «Ã³», «Å¼»), for atomnummer %1. Lagre regnearket på nytt som CSV i tegnsettet «Unicode (UTF-8)», eller konverter filen med iconv, og importer den på nytt (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Grunnstoffer</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Atomnummer</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Atomic Mass</source>
+        <translation>Atommasse</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Created by Orvashel</source>
+        <translation>Laget av Orvashel</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Snurr</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Sjekk</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Trinn 1</translation>
+    </message>
+    <message>
+        <source>Guess the Name</source>
+        <translation>Gjett navnet</translation>
+    </message>
+    <message>
+        <source>Guess the Symbol</source>
+        <translation>Gjett symbolet</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Trinn 2</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 36</source>
+        <translation>Grunnstoffer 1–36</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 80</source>
+        <translation>Grunnstoffer 1–38, 40, 42, 47–57, 74, 78–80</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 38, 40, 42, 47 - 57, 74, 78 - 89, 92, 94, 95</source>
+        <translation>Grunnstoffer 1–38, 40, 42, 47–57, 74, 78–89, 92, 94, 95</translation>
+    </message>
+    <message>
+        <source>Elements 1 to 103</source>
+        <translation>Grunnstoffer 1–103</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Hurtigtast: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>En dataquiz om de kjemiske grunnstoffene.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: «%1» er verken et alternativ eller et argument for Valtora; «valtora --help» viser dem.</translation>
+    </message>
+</context>
+</TS>
