@@ -177,6 +177,7 @@ Created by Orvashel|)")
         row("the first of LANGUAGE spoken", {"", "", "ja_JP.UTF-8", "ja:ko:de", "de"});
         row("Brazil named", {"", "", "pt_BR.UTF-8", "", "pt_BR"});
         row("Portugal, European", {"", "", "pt_PT.UTF-8", "pt_PT:pt", "pt"});
+        row("Norway, by its common code", {"", "", "no_NO.UTF-8", "", "nb"});
         row("Chinese, by the script its mainland writes", {"", "", "zh_SG.UTF-8", "", "zh_CN"});
     }
     void choosesTheLanguageAsDesktopsDo() {
@@ -195,7 +196,9 @@ Created by Orvashel|)")
         }
         const Translation translation(UserLanguages(environment));
         QCOMPARE(translation.Language(), language);
-        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") == "&Undo", language.isEmpty());
+        // Qt ships no texts in Bokmål.
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") == "&Undo",
+                 language.isEmpty() || language == "nb");
     }
 
     // Any command line is answered with usage, the version, the quiz, or for what the program
