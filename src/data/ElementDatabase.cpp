@@ -117,21 +117,21 @@ void ElementDatabase::Close() {
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-std::optional<QString> ElementDatabase::FaultMessage(const QSqlError& error,
-                                                     const QString& sqlState) const {
-    const QString driverText = DriverText(error);
-    if (const std::optional<DataSourceFault> fault =
-            RecognizeFault(source_, {sqlState, driverText}))
-        return DescribeFault(*fault, source_, driverText);
+DriverReport ElementDatabase::Report(const QSqlError& error, const QSqlQuery* query) const {
+    return {query && source_.odbc ? OdbcSqlState(*query) : QString(), DriverText(error)};
+}
+
+std::optional<QString> ElementDatabase::FaultMessage(const DriverReport& report) const {
+    if (const std::optional<DataSourceFault> fault = RecognizeFault(source_, report))
+        return DescribeFault(*fault, source_, report.text);
     return std::nullopt;
 }
 
 QString ElementDatabase::FailureMessage(const QSqlError& error, const QString& whatFailed,
                                         const QSqlQuery* query) const {
-    const QString sqlState = query && source_.odbc ? OdbcSqlState(*query) : QString();
-    return FaultMessage(error, sqlState)
-        .value_or(DescribeFailure(whatFailed, query ? FailedStep::Querying : FailedStep::Opening,
-                                  source_, DriverText(error)));
+    const DriverReport report = Report(error, query);
+    return FaultMessage(report).value_or(DescribeFailure(
+        whatFailed, query ? FailedStep::Querying : FailedStep::Opening, source_, report.text));
 }
 
 QString ElementDatabase::QueryFailed(const QString& select) const {
@@ -186,8 +186,7 @@ ElementDatabase::Read ElementDatabase::ForEachRow(const QString& select, const R
     const auto readBatch = [this, query, select, onRow] {
         Batch batch;
         const auto failed = [&] {
-            batch.read.failure = DriverReport{source_.odbc ? OdbcSqlState(**query) : QString(),
-                                              DriverText((*query)->lastError())};
+            batch.read.failure = Report((*query)->lastError(), &**query);
             return batch;
         };
         if (!*query) {
@@ -216,8 +215,8 @@ ElementDatabase::Read ElementDatabase::ForEachRow(const QString& select, const R
         return true;
     });
     if (const std::optional<DriverReport>& failure = batch.read.failure) {
-        if (const std::optional<DataSourceFault> fault = RecognizeFault(source_, *failure))
-            throw RuntimeError(DescribeFault(*fault, source_, failure->text));
+        if (const std::optional<QString> fault = FaultMessage(*failure))
+            throw RuntimeError(*fault);
     }
     return {columns, batch.read.failure};
 }

@@ -73,11 +73,13 @@ public:
     bool IsSqlite() const { return !source_.odbc || source_.sqlite; }
 
 private:
+    // What the driver reported of `error`: its words, and the SQLSTATE read off `query` where a
+    // statement of an ODBC data source failed.
+    [[nodiscard]] DriverReport Report(const QSqlError& error, const QSqlQuery* query) const;
     // The message for a fault of the data source that a school may meet, in plain words first.
-    [[nodiscard]] std::optional<QString> FaultMessage(const QSqlError& error,
-                                                      const QString& sqlState = {}) const;
+    [[nodiscard]] std::optional<QString> FaultMessage(const DriverReport& report) const;
     // That message, or for any other failure `whatFailed`, its likely causes and the driver's
-    // words. The SQLSTATE is read off `query` where a statement failed.
+    // words.
     [[nodiscard]] QString FailureMessage(const QSqlError& error, const QString& whatFailed,
                                          const QSqlQuery* query = nullptr) const;
     void OpenOdbc(SqliteResults results);
