@@ -228,6 +228,7 @@ private slots:
                "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
                "without an atomic number: Extra (Xx).", "No symbol for atomic numbers 8.",
                "No name for atomic numbers 9.",
+               "(\"?\", \"Ã³\", \"Å¼\"), for atomic numbers 11.",
                "(\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
                "blanks around them, which no answer can match, for atomic numbers 28, 29."});
         // Dutch writes IJ as one letter: no answer matches "Ijzer", and the check says so.

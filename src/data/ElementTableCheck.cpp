@@ -245,12 +245,8 @@ int DrawableNumber(const QVariant& value) {
 // blanks, hyphens, apostrophes and Catalan's middle dot ("Beril·li") between them; and where its
 // bytes are known (in hexadecimal), whether they were UTF-8.
 bool ElementText(const QString& text, const QVariant& hexBytes) {
-    if (hexBytes.isValid()) {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = utf8(QByteArray::fromHex(FieldText(hexBytes).toLatin1()));
-        if (utf8.hasError())
-            return false;
-    }
+    if (hexBytes.isValid() && !QByteArray::fromHex(FieldText(hexBytes).toLatin1()).isValidUtf8())
+        return false;
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         return c.isLetter() || c.isMark() || c == u' ' || c == u'-' || c == u'\'' ||
                c == u'\u2019' || c == u'\u00b7';
@@ -263,12 +259,9 @@ bool ReadsAsMisdecodedUtf8(const QString& text) {
     for (const char* codePage : {"windows-1252", "windows-1250"}) {
         QStringEncoder encoder(codePage, QStringConverter::Flag::Stateless);
         const QByteArray bytes = encoder(text);
-        if (encoder.hasError() ||
-            std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; }))
-            continue;
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = utf8(bytes);
-        if (!utf8.hasError())
+        const bool ascii =
+            std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+        if (!encoder.hasError() && !ascii && bytes.isValidUtf8())
             return true;
     }
     return false;
