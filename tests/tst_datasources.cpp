@@ -93,10 +93,6 @@ class TestDataSources : public QObject {
         const QByteArray from = " from pg_stat_activity where datname = '" + database.toUtf8();
         return RunPsql("postgres", "select " + QByteArray(sql) + from + "'").split('\n');
     }
-    // The fault of ending `database`'s server processes as an administrator does.
-    static Fault EndBackends(const QString& database) {
-        return [database] { Backends(database, "pg_terminate_backend(pid)"); };
-    }
 
 private slots:
     void initTestCase() {
@@ -161,11 +157,12 @@ private slots:
         fails("PostgreSQL, nothing listens", nothingListens,
               {serverOf + say(" cannot be reached.", " ist nicht erreichbar.")}, {}, start);
         const QString ended = PostgresDatabase();
-        fails("PostgreSQL, its server process ended by an administrator", PostgresSource(ended),
-              {serverOf + say(" ended the connection on an administrator's command",
-                              " hat die Verbindung auf Anweisung eines Administrators beendet"),
-               say("terminating connection due to administrator command", "Administrators")},
-              EndBackends(ended), desk + duringQuiz);
+        fails(
+            "PostgreSQL, its server process ended by an administrator", PostgresSource(ended),
+            {serverOf + say(" ended the connection on an administrator's command",
+                            " hat die Verbindung auf Anweisung eines Administrators beendet"),
+             say("terminating connection due to administrator command", "Administrators")},
+            [ended] { Backends(ended, "pg_terminate_backend(pid)"); }, desk + duringQuiz);
         if (german)
             return;
         fails("a Polish desk, its server stopped", nothingListens,
@@ -227,8 +224,7 @@ private slots:
                "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
                "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
                "without an atomic number: Extra (Xx).", "No symbol for atomic numbers 8.",
-               "No name for atomic numbers 9.",
-               "(\"?\", \"Ã³\", \"Å¼\"), for atomic numbers 11.",
+               "No name for atomic numbers 9.", "(\"?\", \"Ã³\", \"Å¼\"), for atomic numbers 11.",
                "(\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
                "blanks around them, which no answer can match, for atomic numbers 28, 29."});
         // Dutch writes IJ as one letter: no answer matches "Ijzer", and the check says so.
