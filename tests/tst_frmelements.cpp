@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -305,7 +306,8 @@ Created by Orvashel|)")
     }
 
     // Tab cycles answer, Check, Spin, Exit; a spin empties and focuses the answer box; Enter checks
-    // in the answer box and runs a focused button; a pasted megabyte is judged like any answer.
+    // in the answer box and runs a focused button; a box the window owns takes its keys while a
+    // message is up; a pasted megabyte is judged like any answer.
     void theKeyboardDrivesTheQuiz() {
         for (const char* next : {"cmdCheck", "cmdSpin", "cmdExit", "txtAnswer"}) {
             Key(Qt::Key_Tab);
@@ -315,6 +317,12 @@ Created by Orvashel|)")
         SpinTo(26);
         QVERIFY(Edit(Box::txtAnswer)->text().isEmpty() && Edit(Box::txtAnswer)->hasFocus());
         QTest::keyClicks(Edit(Box::txtAnswer), QStringLiteral("Fe"));
+        window_->runtime.whileMessageShown = [this] {
+            QDialog box(&window_->form);
+            box.show();
+            QTest::keyClick(&box, Qt::Key_Escape);
+            QVERIFY(!box.isVisible());
+        };
         Key(Qt::Key_Return);
         Edit(Box::txtAnswer)->setText(QStringLiteral("fe").repeated(512 * 1024));
         QCOMPARE(Edit(Box::txtAnswer)->text().size(), 1024 * 1024);

@@ -209,9 +209,10 @@ bool frmElements::eventFilter(QObject* watched, QEvent* event) {
     if (!questionRunning_ || watched == cmdExit_ ||
         !(event->isInputEvent() || event->type() == QEvent::Shortcut))
         return false;
-    // This window's controls, and the shortcuts that belong to it.
-    auto* widget = qobject_cast<QWidget*>(watched);
-    return watched == this || watched->parent() == this || (widget && isAncestorOf(widget));
+    // This window's controls, and the shortcuts that belong to it; not the message boxes it
+    // owns, windows of their own, which take their keys (Escape, Enter) as they go up to them.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget ? widget->window() == this : watched->parent() == this;
 }
 
 void frmElements::ReachEverythingByKeyAndEar() {
