@@ -267,10 +267,10 @@ bool ReadsAsMisdecodedUtf8(const QString& text) {
     return false;
 }
 
-// What keeps a symbol or a name from being answered, the first that applies.
-enum class TextProblem { None, Empty, Invisible, NotUtf8, Blanks, NotAnswerable };
+// What keeps a symbol or a name from being answered as it stands, the first that applies.
+enum class TextProblem { None, Empty, Invisible, NotUtf8, Blanks };
 
-TextProblem Inspect(const QString& text, const QVariant& bytes, QuizMode mode) {
+TextProblem Inspect(const QString& text, const QVariant& bytes) {
     if (text.trimmed().isEmpty())
         return TextProblem::Empty;
     if (std::any_of(text.cbegin(), text.cend(),
@@ -280,8 +280,6 @@ TextProblem Inspect(const QString& text, const QVariant& bytes, QuizMode mode) {
         return TextProblem::NotUtf8;
     if (text != text.trimmed())
         return TextProblem::Blanks;
-    if (!AnswerMatches(mode, text, text))
-        return TextProblem::NotAnswerable;
     return TextProblem::None;
 }
 
@@ -325,10 +323,9 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
             const auto hex = [&](Column column) {
                 return withBytes ? row.value(column) : QVariant();
             };
-            const TextProblem symbol =
-                Inspect(FieldText(row.value(Symbol)), hex(SymbolHex), QuizMode::GuessSymbol);
-            const TextProblem name =
-                Inspect(FieldText(row.value(Name)), hex(NameHex), QuizMode::GuessName);
+            const QString nameText = FieldText(row.value(Name));
+            const TextProblem symbol = Inspect(FieldText(row.value(Symbol)), hex(SymbolHex));
+            const TextProblem name = Inspect(nameText, hex(NameHex));
             const auto either = [&](TextProblem problem, Listed& list) {
                 if (symbol == problem || name == problem)
                     list.Add(number);
@@ -340,7 +337,9 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
             either(TextProblem::Invisible, found->invisible);
             either(TextProblem::NotUtf8, found->notUtf8);
             either(TextProblem::Blanks, found->withBlanks);
-            if (name == TextProblem::NotAnswerable)
+            // A name is answered in proper case, by the rules of the class's language.
+            if (name == TextProblem::None &&
+                !AnswerMatches(QuizMode::GuessName, nameText, nameText))
                 found->notProperCase.Add(number);
             return true;
         });
