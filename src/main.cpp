@@ -5,7 +5,6 @@
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
 #include "platform/Translation.h"
-#include "ui/WindowFonts.h"
 #include "ui/frmElements.h"
 
 #include <QApplication>
@@ -132,9 +131,6 @@ int main(int argc, char* argv[]) {
     if (!database.IsEmbedded() && !RunReportingErrors(runtime, [&] { database.Open(); }))
         return kRuntimeErrorExitStatus;
 
-    // The window's face for everything the program shows, so that no other face is loaded for
-    // the first frame.
-    QApplication::setFont(WindowFont(8.25, qApp->devicePixelRatio()));
     frmElements window(database, runtime);
     runtime.SetDialogParent(&window);
     window.show();

@@ -109,8 +109,9 @@ private slots:
     }
 
     // What the quiz shows of the numbers on each data source, and how it ends: the embedded
-    // table's records, masses of every type as plain decimals, or, within the deadline whatever
-    // the fault, a message that says in plain words what is wrong and what to do.
+    // table's records, masses of every type as plain decimals in the desk's notation, or, within
+    // the deadline whatever the fault, a message that says in plain words what is wrong and what to
+    // do.
     void aDataSourceShowsTheElementsOrItsProblems_data() {
         QTest::addColumn<QStringList>("dataSource");
         QTest::addColumn<QStringList>("steps");
@@ -118,7 +119,14 @@ private slots:
         // What is printed starts with the first, and holds the others.
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<int>("status");
-        const QString iron = QStringLiteral("26\tFe\tIron\t55.845\n");
+        // The faults of a server, told as in English whatever language the desk and the server
+        // speak: English, or on a cluster made in a German locale (a second run of this test)
+        // from a German desk, German; and from a Polish desk.
+        const bool german =
+            RunPsql(QStringLiteral("postgres"), "show lc_messages").startsWith("de");
+        // Iron as the desk writes its mass.
+        const QString iron =
+            QStringLiteral("26\tFe\tIron\t55.845\n").replace(u'.', german ? u',' : u'.');
         // What a school meets: the message's first words and what it holds; where the fault
         // comes during the quiz, after iron.
         const auto fails =
@@ -130,11 +138,6 @@ private slots:
                     << QStringList{before + "error: " + message.first()} + message.mid(1) << 1;
             };
         const QStringList duringQuiz{"26", "wait", "27"};
-        // The faults of a server, told as in English whatever language the desk and the server
-        // speak: English, or on a cluster made in a German locale (a second run of this test)
-        // from a German desk, German; and from a Polish desk.
-        const bool german =
-            RunPsql(QStringLiteral("postgres"), "show lc_messages").startsWith("de");
         const auto say = [german](const char* english, const char* inGerman) {
             return QString::fromUtf8(german ? inGerman : english);
         };
@@ -174,14 +177,15 @@ private slots:
             all.append(QString::number(n));
         const QString embedded = Show({}, all, {}).first;
         // Whole tables, numbers beyond 103 of any size among them; a school's own table stands as
-        // it is in any language.
+        // it is in any language, its masses in the desk's notation.
         QTest::newRow("SQLite, a German desk")
             << SqliteSource(SqliteFile({".read " VALTORA_TEST_DATA "/large-numbers.sql"}))
-            << QStringList{"desk=de_DE.UTF-8"} + all << Fault() << QStringList{embedded} << 0;
-        QTest::newRow("PostgreSQL, number numeric, mass real")
+            << QStringList{"desk=de_DE.UTF-8"} + all << Fault()
+            << QStringList{QString(embedded).replace(u'.', u',')} << 0;
+        QTest::newRow("PostgreSQL, number numeric, mass real, a German desk")
             << PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/numeric-real.sql"}))
-            << QStringList{"26", "43"} << Fault() << QStringList{iron + "43\tTc\tTechnetium\t97\n"}
-            << 0;
+            << QStringList{"desk=de_DE.UTF-8", "26", "43"} << Fault()
+            << QStringList{"26\tFe\tIron\t55,845\n43\tTc\tTechnetium\t97\n"} << 0;
 
         const QString elements = QStringLiteral("ODBC data source \"Elements\"");
         fails("driver not installed", {"Driver = PostgreSQL"},

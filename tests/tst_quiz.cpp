@@ -63,13 +63,21 @@ private slots:
         QTest::addColumn<QString>("shownDuringMessage");
         QTest::addColumn<QString>("message");
         const auto row = [](Option mode, const char* answer, const char* shown, bool right,
-                            const char* language = "") {
-            QTest::addRow("%s \"%s\"", qPrintable(ControlName(mode)), answer)
-                << language << 26 << mode << QString::fromUtf8(answer) << QString::fromUtf8(shown)
-                << (right ? "Your my hero" : "Try Again");
+                            const char* language = "", int element = 26) {
+            QTest::addRow("%s \"%s\" for %d", qPrintable(ControlName(mode)), answer, element)
+                << language << element << mode << QString::fromUtf8(answer)
+                << QString::fromUtf8(shown) << (right ? "Your my hero" : "Try Again");
         };
-        for (auto [symbol, right] : {std::pair{"Fe", true}, {"fe", false}, {"Fe \t", true}})
-            row(Option::optSymbol, symbol, symbol, right);
+        // The symbol as stored; Cyrillic and Greek letters shaped as Latin ones count as them,
+        // case and all, and none makes I stand for l.
+        constexpr int kIron = 26;
+        constexpr int kChlorine = 17;
+        const std::tuple<const char*, bool, int> symbols[]{
+            {"Fe", true, kIron},      {"fe", false, kIron},     {"Fe \t", true, kIron},
+            {"Fе", true, kIron},      {"FЕ", false, kIron},     {"Сl", true, kChlorine},
+            {"CI", false, kChlorine}, {"СІ", false, kChlorine}, {"Νe", true, 10}};
+        for (auto [symbol, right, element] : symbols)
+            row(Option::optSymbol, symbol, symbol, right, "", element);
         row(Option::optName, "iRoN", "Iron", true);
         row(Option::optName, "irn", "Irn", false);
         row(Option::optName, "iron ", "Iron ", true);

@@ -265,6 +265,85 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Χρήση: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[επιλογές]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Επιλογές:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Εμφανίζει βοήθεια για τις επιλογές της γραμμής εντολών.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Εμφανίζει βοήθεια, μαζί με τις επιλογές του Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Εμφανίζει πληροφορίες έκδοσης.</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Εντάξει</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Επανάληψη</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Απο&amp;κοπή</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Α&amp;ντιγραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ε&amp;πικόλληση</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
+</context>
+<context>
+    <name>QUnicodeControlCharacterMenu</name>
+    <message>
+        <source>Insert Unicode control character</source>
+        <translation>Εισαγωγή χαρακτήρα ελέγχου Unicode</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>

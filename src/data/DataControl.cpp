@@ -11,8 +11,8 @@ DataControl::DataControl(ElementDatabase& database, ControlAccess& controls)
     : database_(database)
     , controls_(controls) {}
 
-void DataControl::Bind(Box box, QString column) {
-    bindings_.push_back({box, std::move(column)});
+void DataControl::Bind(Box box, QString column, Presentation shown) {
+    bindings_.push_back({box, std::move(column), std::move(shown)});
 }
 
 std::optional<QSqlRecord> DataControl::Refresh() {
@@ -32,8 +32,10 @@ QString DataControl::Text(const QSqlRecord& row, const QString& column) const {
 void DataControl::Show(const QSqlRecord& row) {
     // Every text first: a missing column leaves the boxes as they were.
     std::vector<QString> texts;
-    for (const Binding& binding : bindings_)
-        texts.push_back(Text(row, binding.column));
+    for (const Binding& binding : bindings_) {
+        const QString text = Text(row, binding.column);
+        texts.push_back(binding.shown ? binding.shown(text) : text);
+    }
     for (size_t i = 0; i < bindings_.size(); ++i)
         controls_.SetText(bindings_[i].box, texts[i]);
 }

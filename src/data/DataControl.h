@@ -7,6 +7,7 @@
 
 #include <QSqlRecord>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,8 +19,12 @@ class DataControl {
 public:
     DataControl(ElementDatabase& database, ControlAccess& controls);
 
-    // From now on, `box` shows the value of `column` (matched regardless of case).
-    void Bind(Box box, QString column);
+    // What a box shows of its column's text.
+    using Presentation = std::function<QString(const QString& text)>;
+
+    // From now on, `box` shows the value of `column` (matched regardless of case), as `shown`
+    // presents it where given.
+    void Bind(Box box, QString column, Presentation shown = {});
 
     void SetRecordSource(const QString& query) { recordSource_ = query; }
 
@@ -36,6 +41,7 @@ private:
     struct Binding {
         Box box;
         QString column;
+        Presentation shown;
     };
 
     ElementDatabase& database_;

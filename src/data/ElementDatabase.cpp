@@ -28,7 +28,7 @@ QString DriverText(const QSqlError& error) {
 } // namespace
 
 ElementDatabase::ElementDatabase(const QString& language)
-    : language_(language)
+    : names_(language)
     , connectionName_(UniqueConnectionName()) {
     if (IsOdbcDataSourceDefined(kDataSourceName)) {
         source_ = ReadOdbcDataSource(kDataSourceName);
@@ -107,7 +107,7 @@ void ElementDatabase::OpenEmbedded() {
         throw RuntimeError(FailureMessage(connection_.lastError(),
                                           tr("%1 cannot be opened.").arg(source_.description)));
     RunElementScript(connection_);
-    NameElementsIn(connection_, language_);
+    NameElementsIn(connection_, names_);
 }
 
 void ElementDatabase::Close() {

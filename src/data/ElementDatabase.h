@@ -5,6 +5,7 @@
 
 #include "DataSourceFaults.h"
 #include "DatabaseThread.h"
+#include "ElementNames.h"
 #include "OdbcDataSource.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,8 @@ public:
     // The names of the database's tables and views.
     [[nodiscard]] QStringList Tables();
 
+    // The element names of the class's language, which the embedded table shows.
+    const ElementNames& Names() const { return names_; }
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return source_.description; }
     // Whether the table is the one shipped with the program, not a school's own data source.
@@ -94,7 +97,7 @@ private:
     template <typename Work> auto OnConnection(Work work) -> decltype(work());
 
     DataSourceDetails source_;
-    QString language_;
+    ElementNames names_;
     QString connectionName_;
     QSqlDatabase connection_;
     QHash<QString, QSqlQuery> prepared_;

@@ -3,10 +3,13 @@
 
 #include "ElementLookup.h"
 
+#include "ElementDatabase.h"
 #include "ElementTable.h"
+#include "FieldText.h"
 #include "platform/RuntimeError.h"
 #include "quiz/QuizState.h"
 
+#include <QLocale>
 #include <algorithm>
 
 ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, ControlAccess& controls)
@@ -15,7 +18,10 @@ ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, Contro
     adoElements_.Bind(Box::txtAtomicNumber, ElementTable::kAtomicNumber);
     adoElements_.Bind(Box::txtSymbol, ElementTable::kAtomicSymbol);
     adoElements_.Bind(Box::txtElement, ElementTable::kElementName);
-    adoElements_.Bind(Box::txtAtomicMass, ElementTable::kAtomicMass);
+    // Masses in the notation of the class's language: "26,982" in German.
+    adoElements_.Bind(Box::txtAtomicMass, ElementTable::kAtomicMass,
+                      [decimalPoint = QLocale(database.Names().Language()).decimalPoint()](
+                          const QString& mass) { return WithDecimalPoint(mass, decimalPoint); });
 }
 
 namespace {

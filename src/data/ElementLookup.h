@@ -11,7 +11,8 @@ class ElementDatabase;
 class QuizState;
 
 // Looks up the element whose atomic number waits in the quiz state and shows its record:
-// number, symbol, name and mass in the four record boxes.
+// number, symbol, name and mass in the four record boxes, the mass written with the decimal
+// separator of the class's language.
 class ElementLookup {
     Q_DECLARE_TR_FUNCTIONS(ElementLookup)
 

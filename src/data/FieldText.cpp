@@ -4,6 +4,7 @@
 #include "FieldText.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 QString FieldText(const QVariant& value) {
@@ -22,4 +23,9 @@ QString FieldText(const QVariant& value) {
     default:
         return value.toString();
     }
+}
+
+QString WithDecimalPoint(const QString& text, const QString& decimalPoint) {
+    static const QRegularExpression kPlainDecimal(QStringLiteral("^[0-9]+\\.[0-9]+$"));
+    return kPlainDecimal.match(text).hasMatch() ? QString(text).replace(u'.', decimalPoint) : text;
 }

@@ -66,27 +66,22 @@ void RunElementScript(const QSqlDatabase& connection) {
     }
 }
 
-void NameElementsIn(const QSqlDatabase& connection, const QString& language) {
-    QFile names(QStringLiteral(":/valtora/names/%1.tsv").arg(language));
-    if (language.isEmpty() || !names.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
+void NameElementsIn(const QSqlDatabase& connection, const ElementNames& names) {
     // One prepared statement in one transaction: a millisecond for all of them.
     QSqlQuery rename(connection);
     const bool named = connection.driver()->beginTransaction() &&
                        rename.prepare(QStringLiteral(
                            "update elements set ElementName = ? where AtomicNumber = ?"));
-    for (const QString& line : QString::fromUtf8(names.readAll()).split(u'\n')) {
-        const QStringList fields = line.split(u'\t');
-        if (!named || line.startsWith(u'#') || fields.size() != 2)
-            continue;
-        rename.addBindValue(fields[1]);
-        rename.addBindValue(fields[0].toInt());
+    for (auto element = names.Forms().cbegin(); named && element != names.Forms().cend();
+         ++element) {
+        rename.addBindValue(element->constFirst());
+        rename.addBindValue(element.key());
         if (!rename.exec())
             break;
     }
     if (!named || rename.lastError().isValid() || !connection.driver()->commitTransaction()) {
         throw RuntimeError(QCoreApplication::translate(
                                "ElementDatabase", "The element names in %1 cannot be loaded: %2")
-                               .arg(language, rename.lastError().text()));
+                               .arg(names.Language(), rename.lastError().text()));
     }
 }

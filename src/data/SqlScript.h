@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ElementNames.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -17,7 +19,6 @@
 // Raises a RuntimeError that says what failed.
 void RunElementScript(const QSqlDatabase& connection);
 
-// Gives the elements of that table their names in `language` ("de", "pt_BR", ...), from the
-// names that ship with the program (data/names); the English names stay where none ship. Raises
-// a RuntimeError that says what failed.
-void NameElementsIn(const QSqlDatabase& connection, const QString& language);
+// Gives the elements of that table the names `names` shows; the English names stay where it has
+// none. Raises a RuntimeError that says what failed.
+void NameElementsIn(const QSqlDatabase& connection, const ElementNames& names);

@@ -15,28 +15,27 @@ namespace {
 const QString kEnglish = QStringLiteral("en");
 
 // Languages that users name by another code: Norwegian by its written standard, Chinese by the
-// script its mainland writes.
+// script its region writes: Simplified on the mainland and in Singapore, Traditional in Taiwan,
+// Hong Kong and Macau.
 const QHash<QString, QString> kSameLanguage{
     {QStringLiteral("no"), QStringLiteral("nb")},
     {QStringLiteral("zh"), QStringLiteral("zh_CN")},
     {QStringLiteral("zh_SG"), QStringLiteral("zh_CN")},
+    {QStringLiteral("zh_HK"), QStringLiteral("zh_TW")},
+    {QStringLiteral("zh_MO"), QStringLiteral("zh_TW")},
 };
-
-// Languages whose Qt texts Qt ships only in a sibling's spelling: Brazil's Portuguese for
-// Portugal's is closer than English.
-const QHash<QString, QString> kQtSibling{{QStringLiteral("pt"), QStringLiteral("pt_BR")}};
 
 QString ProgramTranslation(const QString& code) {
     return QStringLiteral(":/i18n/valtora_%1.qm").arg(code);
 }
 
 // The code of the translation one entry of the user's list asks for ("de_AT.UTF-8" for "de"),
-// kEnglish, or nothing where the program does not speak it.
+// English with its region ("en_US"), or nothing where the program does not speak it.
 QString TranslationFor(const QString& entry) {
     const QString locale = entry.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
     const QString language = locale.section(u'_', 0, 0);
     if (language == kEnglish)
-        return kEnglish;
+        return locale;
     for (const QString& asked : {locale, language}) {
         const QString code = kSameLanguage.value(asked, asked);
         if (!code.isEmpty() && QFile::exists(ProgramTranslation(code)))
@@ -72,8 +71,9 @@ Translation::Translation(const QStringList& languages) {
     if (!language_.isEmpty()) {
         if (program_.load(ProgramTranslation(language_)))
             QCoreApplication::installTranslator(&program_);
-        // Qt's own texts: the answer box's context menu, the command line's help.
-        if (qt_.load(QStringLiteral("qtbase_") + kQtSibling.value(language_, language_),
+        // Qt's own texts: the answer box's context menu, the message boxes' buttons, the command
+        // line's help. Where Qt ships none, the program's translation carries them.
+        if (qt_.load(QStringLiteral("qtbase_") + language_,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt_);
     }

@@ -16,7 +16,8 @@ UserLanguages(const QProcessEnvironment& environment = QProcessEnvironment::syst
 // The language the program speaks, for the object's life: the first of the user's languages that
 // is English or that the program is translated into. Its translation is loaded, and Qt's own
 // where Qt ships one; proper case follows the language's rules. Brazilian Portuguese is only
-// for a list that names Brazil (pt_BR): Portuguese alone is European.
+// for a list that names Brazil (pt_BR): Portuguese alone is European. Traditional Chinese is
+// Taiwan's, Hong Kong's and Macau's; Simplified everyone else's.
 class Translation {
 public:
     explicit Translation(const QStringList& languages = UserLanguages());
@@ -24,8 +25,8 @@ public:
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 
-    // The language's code, as the element names are filed under it ("de", "pt_BR"), or nothing
-    // for English.
+    // The language's code, as the element names are filed under it ("de", "pt_BR"): for English,
+    // its region's ("en_US", "en_GB"), or nothing where the locale names none.
     const QString& Language() const { return language_; }
 
 private:

@@ -5,16 +5,89 @@
 
 #include "ElementDraw.h"
 #include "QuizState.h"
+#include "data/ElementNames.h"
 #include "platform/RuntimeServices.h"
 #include "platform/TextOperations.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <algorithm>
 
+namespace {
+// Cyrillic and Greek letters drawn exactly as a Latin letter of the same case, as a Cyrillic or
+// Greek keyboard layout types them: the single-letter Latin prototypes of Unicode's confusables
+// for these scripts, less those only alike in some faces (Greek ν and v, ι and i). None stands
+// for l, so that "CI" never passes for "Cl".
+const QHash<char16_t, char16_t> kLatinLookAlikes{// Cyrillic capitals and small letters.
+                                                 {u'А', u'A'},
+                                                 {u'В', u'B'},
+                                                 {u'Е', u'E'},
+                                                 {u'К', u'K'},
+                                                 {u'М', u'M'},
+                                                 {u'Н', u'H'},
+                                                 {u'О', u'O'},
+                                                 {u'Р', u'P'},
+                                                 {u'С', u'C'},
+                                                 {u'Т', u'T'},
+                                                 {u'Х', u'X'},
+                                                 {u'І', u'I'},
+                                                 {u'Ј', u'J'},
+                                                 {u'Ѕ', u'S'},
+                                                 {u'Ү', u'Y'},
+                                                 {u'а', u'a'},
+                                                 {u'е', u'e'},
+                                                 {u'о', u'o'},
+                                                 {u'р', u'p'},
+                                                 {u'с', u'c'},
+                                                 {u'у', u'y'},
+                                                 {u'х', u'x'},
+                                                 {u'і', u'i'},
+                                                 {u'ј', u'j'},
+                                                 {u'ѕ', u's'},
+                                                 {u'ԁ', u'd'},
+                                                 // Greek capitals, and omicron.
+                                                 {u'Α', u'A'},
+                                                 {u'Β', u'B'},
+                                                 {u'Ε', u'E'},
+                                                 {u'Ζ', u'Z'},
+                                                 {u'Η', u'H'},
+                                                 {u'Ι', u'I'},
+                                                 {u'Κ', u'K'},
+                                                 {u'Μ', u'M'},
+                                                 {u'Ν', u'N'},
+                                                 {u'Ο', u'O'},
+                                                 {u'Ρ', u'P'},
+                                                 {u'Τ', u'T'},
+                                                 {u'Υ', u'Y'},
+                                                 {u'Χ', u'X'},
+                                                 {u'ο', u'o'}};
+
+// A symbol as typed, with each look-alike letter read as the Latin letter it looks like.
+QString AsLatinLetters(QString symbol) {
+    for (QChar& c : symbol)
+        c = QChar(kLatinLookAlikes.value(c.unicode(), c.unicode()));
+    return symbol;
+}
+
+// Catalan's l·l as any keyboard types it: "l.l", the middle dot U+00B7 or the hyphenation point
+// U+2027, or the single letter ŀ (U+0140) followed by l; in any case.
+QString WithCatalanMiddleDot(QString name) {
+    static const QRegularExpression kGeminateL(QStringLiteral("([lL])[.\\x{2027}]([lL])"));
+    return name.replace(u'ŀ', QStringLiteral("l·"))
+        .replace(u'Ŀ', QStringLiteral("L·"))
+        .replace(kGeminateL, QStringLiteral("\\1·\\2"));
+}
+} // namespace
+
 bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference) {
-    const QString typed = answer.trimmed().normalized(QString::NormalizationForm_C);
-    const QString expected = reference.normalized(QString::NormalizationForm_C);
+    QString typed = answer.trimmed().normalized(QString::NormalizationForm_C);
+    QString expected = reference.normalized(QString::NormalizationForm_C);
     if (mode == QuizMode::GuessSymbol)
-        return TextEquals(typed, expected);
+        return TextEquals(AsLatinLetters(typed), expected);
+    if (ProperCaseLanguage() == QLocale::Catalan) {
+        typed = WithCatalanMiddleDot(typed);
+        expected = WithCatalanMiddleDot(expected);
+    }
     const QString named = ProperCase(typed).normalized(QString::NormalizationForm_C);
     if (TextEquals(named, expected))
         return true;
@@ -25,10 +98,12 @@ bool AnswerMatches(QuizMode mode, const QString& answer, const QString& referenc
            TextEquals(WithoutTonos(named), WithoutTonos(expected));
 }
 
-AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime)
+AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime,
+                         const ElementNames& names)
     : draw_(draw)
     , controls_(controls)
-    , runtime_(runtime) {}
+    , runtime_(runtime)
+    , names_(names) {}
 
 void AnswerCheck::Check() {
     // Before the first element there is nothing to judge (an empty answer would match the empty
@@ -46,7 +121,12 @@ void AnswerCheck::Check() {
         // since proper case is not all of the rule (Greek capitals lack their tonos).
         const QString answer = controls_.GetText(Box::txtAnswer);
         controls_.SetText(Box::txtAnswer, ProperCase(answer));
-        Judge(AnswerMatches(QuizMode::GuessName, answer, controls_.GetText(Box::txtElement)));
+        // The name shown, or any form the class's language accepts for the element shown.
+        QStringList names = names_.Accepted(controls_.GetText(Box::txtAtomicNumber).toInt());
+        names.prepend(controls_.GetText(Box::txtElement));
+        Judge(std::any_of(names.cbegin(), names.cend(), [&answer](const QString& name) {
+            return AnswerMatches(QuizMode::GuessName, answer, name);
+        }));
     }
 }
 

@@ -9,23 +9,27 @@
 #include <QString>
 
 class ElementDraw;
+class ElementNames;
 class RuntimeServices;
 
 // Whether `answer` is right for `reference`, the text of the record box it is judged against:
 // the answer without the blanks around it, in proper case when the name is guessed, equals the
 // reference, both in Unicode normal form C, code unit by code unit; a Greek name typed in
-// capitals, which Greek writes without tonos, equals it without. The table's symbols and names
-// hold no blanks around them, so a wrong answer is never made right. The start-up check asks it
-// of every name the quiz can draw.
+// capitals, which Greek writes without tonos, equals it without; Catalan's l·l counts however it
+// is typed. In a symbol, a Cyrillic or Greek letter drawn exactly as a Latin one counts as it. The
+// table's symbols and names hold no blanks around them, so a wrong answer is never made right. The
+// start-up check asks it of every name the quiz can draw.
 [[nodiscard]] bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference);
 
 // Judges the answer box against the element on screen: the symbol exactly as stored, the name
-// after converting the answer to proper case.
+// after converting the answer to proper case, against the name shown or any form that the
+// class's language accepts for that element (`names`).
 class AnswerCheck {
     Q_DECLARE_TR_FUNCTIONS(AnswerCheck)
 
 public:
-    AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime);
+    AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime,
+                const ElementNames& names);
 
     void Check();
 
@@ -36,4 +40,5 @@ private:
     ElementDraw& draw_;
     ControlAccess& controls_;
     RuntimeServices& runtime_;
+    const ElementNames& names_;
 };

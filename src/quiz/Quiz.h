@@ -6,9 +6,9 @@
 #include "AnswerCheck.h"
 #include "ElementDraw.h"
 #include "QuizState.h"
+#include "data/ElementDatabase.h"
 #include "data/ElementLookup.h"
 
-class ElementDatabase;
 class RuntimeServices;
 
 // The quiz logic wired together over one set of controls, one element database and one set of
@@ -19,7 +19,7 @@ public:
         : state(controls)
         , lookup(state, database, controls)
         , draw(state, lookup, controls, runtime)
-        , check(draw, controls, runtime) {}
+        , check(draw, controls, runtime, database.Names()) {}
 
     QuizState state;
     ElementLookup lookup;

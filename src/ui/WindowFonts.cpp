@@ -4,7 +4,12 @@
 #include "WindowFonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -24,10 +29,11 @@ void RegisterFace(const QString& face, const char* file) {
     QFont::insertSubstitutions(face, QStringList{QStringLiteral("Liberation Sans Narrow"),
                                                  QStringLiteral("Nimbus Sans Narrow")});
 }
-} // namespace
 
-QFont WindowFont(qreal pointSize, qreal devicePixelRatio) {
-    const bool bitmap = devicePixelRatio == 1.0;
+enum class Shape { Bitmap, Outline };
+
+QFont Face(Shape shape, qreal pointSize) {
+    const bool bitmap = shape == Shape::Bitmap;
     if (bitmap)
         RegisterFace(kBitmapFace, "ms_sans_serif.ttf");
     else
@@ -40,6 +46,58 @@ QFont WindowFont(qreal pointSize, qreal devicePixelRatio) {
     if (!bitmap)
         font.setLetterSpacing(QFont::PercentageSpacing, 95);
     return font;
+}
+
+// Whether MS Sans Serif's bitmaps draw every letter of `text` as itself.
+bool BitmapDrawsAsItself(QStringView text) {
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c.script() == QChar::Script_Greek || c.script() == QChar::Script_Cyrillic;
+    });
+}
+
+// The least width and size a name is drawn at, in percent of the face's own.
+constexpr int kNarrowest = 70;
+constexpr qreal kSmallest = 0.7;
+// QLineEdit's blank on either side of its text, and the pixel its cursor takes after it.
+constexpr int kLineEditMargin = 2;
+constexpr int kCursorWidth = 1;
+
+// The width `box` draws its text in without scrolling it.
+int TextWidth(const QLineEdit& box) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.rect();
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    const QRect contents = box.style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, &box)
+                               .marginsRemoved(box.textMargins());
+    return contents.width() - 2 * kLineEditMargin - kCursorWidth;
+}
+} // namespace
+
+void FitText(QLineEdit& box, const QFont& font) {
+    const int width = TextWidth(box);
+    const auto fits = [&](const QFont& candidate) {
+        return QFontMetrics(candidate).horizontalAdvance(box.text()) <= width;
+    };
+    QFont fitted = font;
+    if (!fits(font)) {
+        // Bitmaps have one size and one width: the outline face narrows.
+        fitted = Face(Shape::Outline, font.pointSizeF());
+        for (int stretch = 100; stretch > kNarrowest && !fits(fitted); --stretch)
+            fitted.setStretch(stretch - 1);
+        for (qreal size = font.pointSizeF(); size > font.pointSizeF() * kSmallest && !fits(fitted);
+             size -= 0.25)
+            fitted.setPointSizeF(size - 0.25);
+    }
+    if (box.font() != fitted)
+        box.setFont(fitted);
+}
+
+QFont WindowFont(qreal pointSize, qreal devicePixelRatio, QStringView text) {
+    return devicePixelRatio == 1.0 && BitmapDrawsAsItself(text) ? Face(Shape::Bitmap, pointSize)
+                                                                : Face(Shape::Outline, pointSize);
 }
 
 QFont SignatureFont() {

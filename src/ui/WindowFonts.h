@@ -4,9 +4,20 @@
 #pragma once
 
 #include <QFont>
+#include <QStringView>
+
+class QLineEdit;
 
 // The window's faces: MS Sans Serif at the given size for every control, and a bold italic
 // face for the signature. MS Sans Serif has only bitmaps, drawn right at a display scale of 1
-// alone; at any other scale its outline successor Tahoma takes its place.
-QFont WindowFont(qreal pointSize, qreal devicePixelRatio);
+// alone, and only for Latin letters: it draws Greek ά as α, ζ as δ, Cyrillic и as Latin u. At
+// any other scale, and for text with Greek or Cyrillic letters, its outline successor Tahoma
+// takes its place. Scripts neither face has (Chinese) come from the faces fontconfig adds.
+QFont WindowFont(qreal pointSize, qreal devicePixelRatio, QStringView text = {});
+// The size of every caption, box text and message.
+inline constexpr qreal kWindowPointSize = 8.25;
 QFont SignatureFont();
+
+// Draws the text of `box` whole in it, in `font` where it fits; otherwise in the outline face
+// made narrower, and then smaller, just enough to fit.
+void FitText(QLineEdit& box, const QFont& font);

@@ -8,6 +8,7 @@
 #include "platform/RuntimeServices.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -65,9 +66,16 @@ frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QW
     Q_UNUSED(windowRoleInstalled);
     setObjectName(QStringLiteral("frmElements"));
     setWindowTitle(tr("Elements"));
-    setFont(WindowFont(8.25, devicePixelRatioF()));
     setFixedSize(9600 / kTwipsPerPixel, 7260 / kTwipsPerPixel);
     BuildControls();
+    // The face that draws every caption, in whatever language, as it is written.
+    for (const QWidget* control : findChildren<QWidget*>()) {
+        const auto* frame = qobject_cast<const QGroupBox*>(control);
+        captions_ += frame ? frame->title() : control->property("text").toString();
+    }
+    // The message boxes, windows of their own, take the application's.
+    QApplication::setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions_));
+    setFont(QApplication::font());
     RouteEvents();
     ReachEverythingByKeyAndEar();
     // The window's load: the start-up state, and the focus in the answer box.
@@ -175,6 +183,11 @@ void frmElements::RouteEvents() {
             [this] { DispatchAlone([this] { quiz_.draw.Spin(); }); });
     connect(cmdCheck_, &QPushButton::clicked, this,
             [this] { DispatchAlone([this] { quiz_.check.Check(); }); });
+    // An answer is drawn in a face that has its letters, as typed.
+    connect(BoxControl(Box::txtAnswer), &QLineEdit::textChanged, this, [this](const QString& text) {
+        BoxControl(Box::txtAnswer)
+            ->setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions_ + text));
+    });
     // "Check" is the default button: Enter in the answer box runs it.
     connect(BoxControl(Box::txtAnswer), &QLineEdit::returnPressed, cmdCheck_, &QPushButton::click);
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runtime_.EndProgram(0); });
@@ -280,10 +293,12 @@ void frmElements::SetText(Box box, const QString& text) {
     }
     QLineEdit* edit = BoxControl(box);
     edit->setText(text);
-    // A record box shows its value from the start, however long; setText leaves the cursor at
-    // the end.
-    if (edit->isReadOnly())
+    // A record box shows its value whole, in a face that has its letters, narrower or smaller
+    // where it is long; setText leaves the cursor at the end.
+    if (edit->isReadOnly()) {
+        FitText(*edit, WindowFont(kWindowPointSize, devicePixelRatioF(), captions_ + text));
         edit->setCursorPosition(0);
+    }
 }
 
 void frmElements::SetVisible(Box box, bool visible) {

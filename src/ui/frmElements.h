@@ -67,6 +67,8 @@ private:
     QPushButton* cmdCheck_ = nullptr;
     QPushButton* cmdSpin_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    // Every caption of the window, whose letters its face must draw.
+    QString captions_;
     bool questionRunning_ = false;
     std::function<void()> afterFirstFrame_;
     Quiz quiz_;
