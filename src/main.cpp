@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/ElementDatabase.h"
+#include "platform/DisplayConnection.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
 #include "platform/Translation.h"
@@ -61,8 +62,14 @@ bool AsksForText(const QCommandLineParser& options, bool parsed) {
 // or for an option or argument the program does not know, one line that names it, shortened,
 // and says where to look.
 int AnswerWithText(QCommandLineParser& options) {
-    if (options.parse(QCoreApplication::arguments()) && options.positionalArguments().isEmpty())
+    const bool parsed = options.parse(QCoreApplication::arguments());
+    if (parsed && options.positionalArguments().isEmpty())
         options.process(QCoreApplication::arguments());
+    // An option the program knows, without the value it needs (-platform alone): Qt says which.
+    if (!parsed && options.unknownOptionNames().isEmpty()) {
+        std::fprintf(stderr, "valtora: %s\n", qPrintable(options.errorText()));
+        return 1;
+    }
     // What was typed: an option as it was written ("-x", "--x=1"), or the first argument.
     QString unknown = options.positionalArguments().value(0);
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
@@ -104,9 +111,16 @@ int main(int argc, char* argv[]) {
     std::thread fonts;
     if (!asksForText)
         fonts = std::thread([] { FcInit(); });
-    const std::unique_ptr<QCoreApplication> app =
-        asksForText ? std::make_unique<QCoreApplication>(argc, argv)
-                    : std::make_unique<QApplication>(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (asksForText) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        const DisplayConnection connecting(TranslateBeforeStart(
+            "main", QT_TRANSLATE_NOOP("main", "valtora: no display could be opened. Choose one "
+                                              "with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), "
+                                              "or run without one with \"-platform offscreen\".")));
+        app = std::make_unique<QApplication>(argc, argv);
+    }
     if (fonts.joinable())
         fonts.join();
     // The application name doubles as the display name that titles the message boxes.

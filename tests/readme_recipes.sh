@@ -117,7 +117,7 @@ mkfifo hold && exec 3<> hold # psql holds the transaction open until this ends
 PGPASSWORD=quiz psql -XAtq -h 127.0.0.1 -p $((PGPORT + 1000)) -U quiz -c begin -c "select 'held'" \
     -f hold elements > held 3>&- &
 timeout 30 sh -c 'until grep -q held held; do sleep 0.1; done'
-shows "gave up waiting for a free server connection"
+shows "gave up waiting for a server connection"
 exec 3>&-
 bounce pgbouncer.ini
 case="pgbouncer, its server stopped"

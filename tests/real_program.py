@@ -164,8 +164,10 @@ def taken(give):
 
 
 while_a_lookup_waits(lambda: (taken(lambda: click("Spin")),
-                              taken(lambda: output("xdotool", "key", "--window", window, "Return"))))
+                              taken(lambda: output("xdotool", "key", "--window", window, "Return")),
+                              find(quiz, "text", "Answer").queryEditableText().setTextContents("x")))
 wait_for("an element", lambda: text(quiz, "Atomic Number"))
+assert text(quiz, "Answer") == "", "text set during the wait was kept"
 click("Exit")
 assert quiz.wait(120) == 0
 wait_for("the session's end", lambda: psql("select count(*) from pg_stat_activity where "

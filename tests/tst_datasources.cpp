@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "data/ElementTableCheck.h"
 #include "platform/ErrorReporting.h"
 #include "platform/RuntimeError.h"
 #include "platform/Translation.h"
@@ -172,6 +173,20 @@ private slots:
               {"Źródło danych ODBC „Elements”: serwer jest nieosiągalny."}, {},
               {"desk=pl_PL.UTF-8", "26"});
 
+        const QString tableLocked =
+            PostgresDatabase({"\\i " VALTORA_TEST_DATA "/lock-timeout.sql"});
+        fails("PostgreSQL speaking Russian, the table locked by another program",
+              PostgresSource(tableLocked), {serverOf + " gave up waiting for a lock"},
+              [this, tableLocked] {
+                  locker_ = std::make_unique<QProcess>();
+                  locker_->start(QStringLiteral("psql"), {"-XAtq", "-d", tableLocked, "-f", "-"});
+                  locker_->write("begin;\nlock table elements;\nselect 'locked';\n");
+                  QVERIFY(locker_->waitForReadyRead(kDeadlineMs));
+              });
+        fails("PostgreSQL, no grant on the table",
+              PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/no-grant.sql"})),
+              {serverOf + " does not let the role \"quiz\" read", "grant select on elements"});
+
         QStringList all;
         for (int n = 1; n <= 118; ++n)
             all.append(QString::number(n));
@@ -228,16 +243,55 @@ private slots:
                "No row for atomic numbers 5, 7, 30, 40, 41, 42, 43, 44, 45, 46 and 57 more.",
                "More than one row for atomic numbers 27.", "not whole numbers: 30.5.",
                "without an atomic number: Extra (Xx).", "No symbol for atomic numbers 8.",
-               "No name for atomic numbers 9.", "(\"?\", \"Ã³\", \"Å¼\"), for atomic numbers 11.",
+               "No name for atomic numbers 9.",
+               "saved in the character set UTF-8 and read as Windows-1250, for atomic numbers 11",
                "(\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers 25, 26.",
                "blanks around them, which no answer can match, for atomic numbers 28, 29."});
-        // Dutch writes IJ as one letter: no answer matches "Ijzer", and the check says so.
+        // Neither the Dutch rule (IJ is one letter) nor the ordinary one makes any answer
+        // "iJzer", and the check says so in Dutch.
         fails("SQLite, a Dutch desk",
-              SqliteSource(SqliteFile({"update elements set ElementName = 'Ijzer' where "
+              SqliteSource(SqliteFile({"update elements set ElementName = 'iJzer' where "
                                        "AtomicNumber = 26"})),
               {"De tabel elements van ODBC-gegevensbron \"Elements\" kan niet worden gebruikt.",
                "IJZER\"), voor atoomnummers 26."},
               {}, {"desk=nl_NL.UTF-8", "26"});
+
+        // Character sets mixed up are named, with the recipe that reads the file right; other
+        // faults of a name's characters, for what they are.
+        const auto imported = [this](const char* file) {
+            return SqliteSource(SqliteFile(
+                {"drop table elements",
+                 QStringLiteral(".import --csv " VALTORA_TEST_DATA "/%1.csv elements").arg(file)}));
+        };
+        fails("SQLite, Windows-1251 converted as Windows-1252", imported("windows-1251-as-1252"),
+              {unusable,
+               "saved in the character set Windows-1251 and read as Windows-1252, for "
+               "atomic numbers 1, 6, 26 (\"Âîäîðîä\" → \"Водород\")",
+               "\"iconv -f UTF-8 -t WINDOWS-1252 elements.csv | iconv -f WINDOWS-1251 -t UTF-8"});
+        fails("SQLite, GBK", imported("gbk"),
+              {unusable, "GBK and read as UTF-8, for atomic numbers 1, 6, 26.",
+               "\"iconv -f GBK -t UTF-8 elements.csv"});
+        fails("SQLite, UTF-16", imported("utf-16"),
+              {unusable, "saved as UTF-16", "\"iconv -f UTF-16 -t UTF-8 elements.csv"});
+        fails("SQLite, UTF-16 without a byte order mark", imported("utf-16le"),
+              {unusable, "saved as UTF-16", "\"iconv -f UTF-16LE -t UTF-8 elements.csv"});
+        fails("PostgreSQL, UTF-8 read as Windows-1250",
+              PostgresSource(PostgresDatabase(
+                  {"\\encoding WIN1250", "\\i " VALTORA_TEST_DATA "/utf-8-czech.sql"})),
+              {unusable,
+               "UTF-8 and read as Windows-1250, for atomic numbers 1, 6, 26 (\"VodĂ\u00adk\"",
+               "\"\\encoding UTF8\" before \\copy"});
+        fails("SQLite, blanks around names, names without letters",
+              SqliteSource(SqliteFile({"update elements set ElementName = ElementName || "
+                                       "char(case AtomicNumber when 1 then 160 when 2 then 12288 "
+                                       "else 9 end) where AtomicNumber < 4",
+                                       "update elements set ElementName = char(769) where "
+                                       "AtomicNumber = 4",
+                                       "update elements set ElementName = '-' where "
+                                       "AtomicNumber = 5"})),
+              {unusable,
+               "blanks around them, which no answer can match, for atomic numbers 1, 2, 3.",
+               "(\"-\", a lone accent), for atomic numbers 4, 5."});
 
         const QString noAnswer = elements + " did not answer within 10 seconds.";
         // The quiz's role may only read, even through a function that writes.
@@ -267,6 +321,35 @@ private slots:
         fails("PostgreSQL, a query cancelled by an administrator",
               PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/view-that-cancels.sql"})),
               {"A query of Valtora's on the server of " + elements + " was cancelled"});
+    }
+    // What the check finds in a name, by its bytes as a table holds them: the pair of character
+    // sets mixed up, or another fault (tests/data/character-sets.tsv).
+    void aNamesFaultIsFound_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        QFile table(QStringLiteral(VALTORA_TEST_DATA "/character-sets.tsv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : table.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() == 4)
+                QTest::newRow(fields[0]) << fields[1].toInt() << QByteArray::fromHex(fields[2])
+                                         << QString::fromUtf8(fields[3]);
+        }
+    }
+    void aNamesFaultIsFound() {
+        QFETCH(int, number);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        const TextFaults found =
+            FindTextFaults({{number, {{"X", {}}, {QString::fromUtf8(bytes), bytes}}}});
+        const std::optional<Misreading>& misreading = found.misreading;
+        const std::array<const char*, 6> faults{"none",    "empty",   "blanks",
+                                                "misread", "strange", "invisible"};
+        QCOMPARE(misreading ? QStringLiteral("%1 read as %2")
+                                  .arg(misreading->savedIn->name, misreading->readAs->name)
+                            : faults.at(int(found.symbolAndName.value(number).second)),
+                 fault);
     }
     void aDataSourceShowsTheElementsOrItsProblems() {
         QFETCH(QStringList, dataSource);

@@ -313,6 +313,13 @@ private slots:
         row("-- ends the options", {"--", "--version"}, 1, "\"--version" + hint);
         row("an unknown option", {"--unknown"}, 1, "\"--unknown" + hint);
         row("a 100 KB argument", {QString(100 * 1024, u'x')}, 1, QString(40, u'x') + u'…' + hint);
+        // No display to be had: one line that says so, whatever the platform.
+        const QString noDisplay = "valtora: no display could be opened.";
+        row("no display", {}, 1, noDisplay);
+        row("a display nobody answers", {"-display", ":99"}, 1, noDisplay);
+        row("an unknown platform", {"-platform", "nonexistent"}, 1, noDisplay);
+        row("Wayland without a compositor", {"-platform", "wayland"}, 1, noDisplay);
+        row("-platform without its value", {"-platform"}, 1, "Missing value after '-platform'.");
         // The window's first frame, as Qt's widget painting log tells it.
         row("--, then the quiz", {"--"}, kQuizShows, "Flushing top level");
     }
@@ -324,6 +331,8 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", status == kQuizShows ? "offscreen" : "xcb");
         environment.insert("DISPLAY", "");
+        // As a desktop session sets it, so that Wayland's client library looks for a compositor.
+        environment.insert("XDG_RUNTIME_DIR", QDir::tempPath());
         environment.insert("QT_LOGGING_RULES", "qt.widgets.painting.info=true");
         if (!locale.isEmpty()) {
             environment.remove("LC_ALL");
@@ -344,6 +353,8 @@ private slots:
             output += QString::fromUtf8(program.readAll());
             QCOMPARE(program.exitStatus(), QProcess::NormalExit);
             QCOMPARE(program.exitCode(), status);
+            if (status == 1)
+                QCOMPARE(output.count(u'\n'), 1);
         }
         QVERIFY2(output.contains(printed), qPrintable(output));
     }

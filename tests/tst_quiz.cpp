@@ -62,26 +62,34 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("shownDuringMessage");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("desk");
         const auto row = [](Option mode, const char* answer, const char* shown, bool right,
-                            const char* language = "", int element = 26) {
-            QTest::addRow("%s \"%s\" for %d", qPrintable(ControlName(mode)), answer, element)
+                            const char* language = "", int element = 26, const char* desk = "") {
+            QTest::addRow("%s \"%s\" for %d %s", qPrintable(ControlName(mode)), answer, element,
+                          desk)
                 << language << element << mode << QString::fromUtf8(answer)
-                << QString::fromUtf8(shown) << (right ? "Your my hero" : "Try Again");
+                << QString::fromUtf8(shown) << (right ? "Your my hero" : "Try Again") << desk;
         };
         // The symbol as stored; Cyrillic and Greek letters shaped as Latin ones count as them,
         // case and all, and none makes I stand for l.
         constexpr int kIron = 26;
         constexpr int kChlorine = 17;
         const std::tuple<const char*, bool, int> symbols[]{
-            {"Fe", true, kIron},      {"fe", false, kIron},     {"Fe \t", true, kIron},
-            {"Fе", true, kIron},      {"FЕ", false, kIron},     {"Сl", true, kChlorine},
-            {"CI", false, kChlorine}, {"СІ", false, kChlorine}, {"Νe", true, 10}};
+            {"Fe", true, kIron},      {"fe", false, kIron},       {"Fe \t", true, kIron},
+            {"Fе", true, kIron},      {"FЕ", false, kIron},       {"Сl", true, kChlorine},
+            {"CI", false, kChlorine}, {"СІ", false, kChlorine},   {"Νe", true, 10},
+            {"Ｆｅ", true, kIron},    {"Ｆｅ\u3000", true, kIron}};
         for (auto [symbol, right, element] : symbols)
             row(Option::optSymbol, symbol, symbol, right, "", element);
         row(Option::optName, "iRoN", "Iron", true);
         row(Option::optName, "irn", "Irn", false);
         row(Option::optName, "iron ", "Iron ", true);
         row(Option::optName, "Fe", "Fe", false);
+        // Full-width letters are the letters; capitals are right by the desk's rule or the
+        // ordinary one: a Turkish desk with an English table takes ZINC.
+        row(Option::optName, "ＩＲＯＮ", "Ｉｒｏｎ", true);
+        row(Option::optName, "ZINC", "Zınc", true, "", 30, "tr");
+        row(Option::optName, "IYOT", "Iyot", false, "tr", 53, "tr");
         row(Option::optName, "żelazo ", "Żelazo ", true, "pl");
         row(Option::optName, "z\u0307elazo", "Z\u0307elazo", true, "pl");
         // Proper case: words start after blanks, tabs and line breaks; letters beyond Latin
@@ -91,7 +99,7 @@ private slots:
             "Jean-luc A\tB\nC\rD Σίδηρος Ας\u0301 Σ ǅemal", false);
         for (Option mode : {Option::optSymbol, Option::optName}) {
             QTest::addRow("%s, before any element", qPrintable(ControlName(mode)))
-                << QString() << 0 << mode << QString() << QString() << QString();
+                << QString() << 0 << mode << QString() << QString() << QString() << QString();
         }
     }
     void answersAreJudged() {
@@ -101,6 +109,8 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, shownDuringMessage);
         QFETCH(QString, message);
+        QFETCH(QString, desk);
+        SetProperCaseLanguage(QLocale(desk).language());
         QuizHarness harness(language);
         if (element)
             harness.ShowElement(element);
@@ -199,6 +209,16 @@ private slots:
         row(int(NoAnswer), "57014",
             "ERREUR:  annulation de la requête à cause du délai écoulé "
             "pour l'exécution de l'instruction");
+        // A lock timeout, whose Russian, Ukrainian and Italian words begin with those of a
+        // statement timeout; a missing grant.
+        row(int(LockTimeout), "55P03",
+            "ОШИБКА:  выполнение оператора отменено из-за тайм-аута блокировки");
+        row(int(LockTimeout), "",
+            "ПОМИЛКА:  виконання оператора скасовано через тайм-аут блокування");
+        row(int(LockTimeout), "",
+            "ERRORE:  annullamento dell'istruzione a causa di timeout di lock");
+        row(int(NoAnswer), "", "ERRORE:  annullamento dell'istruzione a causa di timeout");
+        row(int(NoPrivilege), "42501", "ERROR:  permission denied for table elements");
         row(-1, "42P01", "ERROR:  relation \"elements\" does not exist");
         row(-1, "42883", "ERROR:  operator does not exist: text = integer");
     }

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>El gestor d&apos;agrupació de connexions que hi ha davant del servidor de la %1 ha deixat d&apos;esperar una connexió lliure amb el servidor, després d&apos;esperar tant com permet el seu paràmetre query_wait_timeout. Tanqueu el Valtora als llocs de treball que no el necessitin o demaneu a qui administra el gestor d&apos;agrupació una agrupació més gran (default_pool_size) i, després, torneu a iniciar el Valtora.</translation>
+        <translation type="vanished">El gestor d&apos;agrupació de connexions que hi ha davant del servidor de la %1 ha deixat d&apos;esperar una connexió lliure amb el servidor, després d&apos;esperar tant com permet el seu paràmetre query_wait_timeout. Tanqueu el Valtora als llocs de treball que no el necessitin o demaneu a qui administra el gestor d&apos;agrupació una agrupació més gran (default_pool_size) i, després, torneu a iniciar el Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Causes probables: el servidor no està en funcionament o aquest ordinador no hi pot arribar, les línies Servername, Port, Database, Username o Password de la font de dades no coincideixen amb el servidor, o el controlador no està ben configurat (l&apos;ordre «isql -v Elements» mostra què diu).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>El servidor de la %1 ha deixat d&apos;esperar un blocatge de la taula elements, després d&apos;esperar tant com permet el seu paràmetre lock_timeout: un altre programa té la taula blocada, perquè l&apos;està modificant o perquè ha deixat una transacció oberta. Demaneu a qui administra el servidor que finalitzi la transacció d&apos;aquest programa i, després, torneu a iniciar el Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>El servidor de la %1 no permet que el rol «%2» llegeixi la taula elements. Demaneu a qui administra el servidor que li ho permeti: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>El gestor d&apos;agrupació de connexions que hi ha davant del servidor de la %1 ha deixat d&apos;esperar una connexió amb el servidor, després d&apos;esperar tant com permet el seu paràmetre query_wait_timeout. O bé totes les connexions de la seva agrupació estan en ús (tanqueu el Valtora als llocs de treball que no el necessitin o demaneu a qui administra el gestor d&apos;agrupació una agrupació més gran, default_pool_size), o bé no es pot accedir al servidor que hi ha al darrere (demaneu a qui administra el servidor que comprovi que està en funcionament). Després, torneu a iniciar el Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Símbols o noms amb caràcters que no té el nom de cap element, com els que deixa un fitxer desat en un joc de caràcters que no és l&apos;UTF-8 («?», «Ã³», «Å¼»), per als nombres atòmics %1. Torneu a desar el full com a CSV amb el joc de caràcters «Unicode (UTF-8)», o convertiu el fitxer amb iconv, i torneu-lo a importar (%2).</translation>
+        <translation type="vanished">Símbols o noms amb caràcters que no té el nom de cap element, com els que deixa un fitxer desat en un joc de caràcters que no és l&apos;UTF-8 («?», «Ã³», «Å¼»), per als nombres atòmics %1. Torneu a desar el full com a CSV amb el joc de caràcters «Unicode (UTF-8)», o convertiu el fitxer amb iconv, i torneu-lo a importar (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>El fitxer es va desar com a UTF-16 («Text Unicode» als programes d&apos;oficina), que la importació no llegeix. Convertiu-lo amb «iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv» i importeu elements-utf8.csv, o torneu a desar el full com a CSV amb el joc de caràcters «Unicode (UTF-8)» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Noms amb caràcters que no té el nom de cap element, alterats perquè el fitxer es va desar en el joc de caràcters %1 i es va llegir com a %2, per als nombres atòmics %3. Llegiu-lo com a %1: al psql, indiqueu «\encoding %4» abans de \copy, o convertiu-lo primer amb «iconv -f %5 -t UTF-8», i torneu-lo a importar (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Noms amb caràcters que no té el nom de cap element, alterats perquè el fitxer es va desar en el joc de caràcters %1 i es va llegir com a %2, per als nombres atòmics %3. Convertiu-lo amb «%4 &gt; elements-utf8.csv» i importeu elements-utf8.csv en lloc seu (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Símbols o noms amb caràcters que no té el nom de cap element, com ara «?» o els parells de lletres («Ã³», «Å¼») que deixa un fitxer desat en un joc de caràcters que no és l&apos;UTF-8, o sense cap lletra al començament o al final («-», un accent sol), per als nombres atòmics %1. Torneu a escriure aquestes cel·les, o torneu a desar el full com a CSV amb el joc de caràcters «Unicode (UTF-8)» (o convertiu el fitxer amb iconv) i torneu-lo a importar (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: «%1» no és cap opció ni argument del Valtora; «valtora --help» els llista.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: no s&apos;ha pogut obrir cap pantalla. Trieu-ne una amb DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), o executeu el Valtora sense pantalla amb «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

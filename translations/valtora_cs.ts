@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: správce fondu připojení před serverem přestal čekat na volné připojení k serveru poté, co čekal tak dlouho, jak dovoluje jeho nastavení query_wait_timeout. Zavřete program Valtora na počítačích, kde není potřeba, nebo požádejte správce fondu připojení o větší fond (default_pool_size), a potom program Valtora spusťte znovu.</translation>
+        <translation type="vanished">%1: správce fondu připojení před serverem přestal čekat na volné připojení k serveru poté, co čekal tak dlouho, jak dovoluje jeho nastavení query_wait_timeout. Zavřete program Valtora na počítačích, kde není potřeba, nebo požádejte správce fondu připojení o větší fond (default_pool_size), a potom program Valtora spusťte znovu.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Pravděpodobné příčiny: server neběží nebo se k němu tento počítač nemůže připojit, řádek Servername, Port, Database, Username nebo Password zdroje dat neodpovídá serveru, nebo je ovladač špatně nastaven (co hlásí, ukáže „isql -v Elements“).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: server přestal čekat na zámek tabulky elements poté, co čekal tak dlouho, jak dovoluje jeho nastavení lock_timeout: tabulku drží uzamčenou jiný program, který ji právě mění nebo nechal otevřenou transakci. Požádejte správce serveru, aby transakci tohoto programu ukončil, a potom program Valtora spusťte znovu.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: server nepovoluje roli „%2“ číst tabulku elements. Požádejte správce serveru, aby jí to povolil: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: správce fondu připojení před serverem přestal čekat na připojení k serveru poté, co čekal tak dlouho, jak dovoluje jeho nastavení query_wait_timeout. Buď jsou všechna připojení jeho fondu obsazena (zavřete program Valtora na počítačích, kde není potřeba, nebo požádejte správce fondu připojení o větší fond, default_pool_size), nebo server za ním není dostupný (požádejte správce serveru, aby zkontroloval, zda server běží). Potom program Valtora spusťte znovu.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Značky nebo názvy se znaky, které se v názvu žádného prvku nevyskytují (takové znaky zanechává soubor uložený v jiné znakové sadě než UTF-8: „?“, „Ã³“, „Å¼“), pro protonová čísla %1. Uložte list znovu jako CSV ve znakové sadě „Unicode (UTF-8)“, nebo soubor převeďte programem iconv, a pak ho znovu importujte (%2).</translation>
+        <translation type="vanished">Značky nebo názvy se znaky, které se v názvu žádného prvku nevyskytují (takové znaky zanechává soubor uložený v jiné znakové sadě než UTF-8: „?“, „Ã³“, „Å¼“), pro protonová čísla %1. Uložte list znovu jako CSV ve znakové sadě „Unicode (UTF-8)“, nebo soubor převeďte programem iconv, a pak ho znovu importujte (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Soubor byl uložen jako UTF-16 („Text Unicode“ v kancelářských programech), který import nečte. Převeďte ho příkazem „iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv“ a importujte elements-utf8.csv, nebo list uložte znovu jako CSV ve znakové sadě „Unicode (UTF-8)“ (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Názvy se znaky, které se v názvu žádného prvku nevyskytují, zkomolené, protože soubor byl uložen ve znakové sadě %1 a přečten jako %2, pro protonová čísla %3. Přečtěte ho jako %1: v psql zadejte před \copy „\encoding %4“, nebo ho nejprve převeďte příkazem „iconv -f %5 -t UTF-8“, a znovu ho importujte (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Názvy se znaky, které se v názvu žádného prvku nevyskytují, zkomolené, protože soubor byl uložen ve znakové sadě %1 a přečten jako %2, pro protonová čísla %3. Převeďte ho příkazem „%4 &gt; elements-utf8.csv“ a místo něj importujte elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Značky nebo názvy se znaky, které se v názvu žádného prvku nevyskytují, například „?“ nebo dvojice písmen („Ã³“, „Å¼“), které zanechává soubor uložený v jiné znakové sadě než UTF-8, nebo bez písmene na začátku či na konci („-“, samotný akcent), pro protonová čísla %1. Tyto buňky přepište, nebo list uložte znovu jako CSV ve znakové sadě „Unicode (UTF-8)“ (nebo soubor převeďte programem iconv) a znovu ho importujte (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: „%1“ není volba ani argument programu Valtora; vypíše je „valtora --help“.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: nepodařilo se otevřít žádný displej. Zvolte displej pomocí DISPLAY (X11) nebo WAYLAND_DISPLAY (Wayland), nebo program Valtora spusťte bez displeje s volbou „-platform offscreen“.</translation>
     </message>
 </context>
 </TS>

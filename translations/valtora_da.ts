@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>Forbindelsespuljen foran serveren for %1 opgav at vente på en ledig serverforbindelse efter så lang tid, som dens indstilling query_wait_timeout tillader. Luk Valtora på computere, der ikke har brug for det, eller bed den, der driver forbindelsespuljen, om en større pulje (default_pool_size), og start derefter Valtora igen.</translation>
+        <translation type="vanished">Forbindelsespuljen foran serveren for %1 opgav at vente på en ledig serverforbindelse efter så lang tid, som dens indstilling query_wait_timeout tillader. Luk Valtora på computere, der ikke har brug for det, eller bed den, der driver forbindelsespuljen, om en større pulje (default_pool_size), og start derefter Valtora igen.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Sandsynlige årsager: serveren kører ikke, eller denne computer kan ikke nå den, linjen Servername, Port, Database, Username eller Password i datakilden passer ikke til serveren, eller driveren er sat forkert op (»isql -v Elements« viser, hvad den siger).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>Serveren for %1 opgav at vente på en lås på tabellen elements efter så lang tid, som dens indstilling lock_timeout tillader: et andet program holder tabellen låst, fordi det er ved at ændre den eller har efterladt en transaktion åben. Bed den, der driver serveren, om at afslutte det programs transaktion, og start derefter Valtora igen.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>Serveren for %1 tillader ikke rollen »%2« at læse tabellen elements. Bed den, der driver serveren, om at tillade det: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>Forbindelsespuljen foran serveren for %1 opgav at vente på en serverforbindelse efter så lang tid, som dens indstilling query_wait_timeout tillader. Enten er alle forbindelser i dens pulje i brug (luk Valtora på computere, der ikke har brug for det, eller bed den, der driver forbindelsespuljen, om en større pulje, default_pool_size), eller også kan serveren bag den ikke nås (bed den, der driver serveren, om at kontrollere, at den kører). Start derefter Valtora igen.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symboler eller navne med tegn, som intet grundstofnavn har, sådan som en fil gemt i et andet tegnsæt end UTF-8 efterlader dem (»?«, »Ã³«, »Å¼«), for atomnumrene %1. Gem regnearket igen som CSV i tegnsættet »Unicode (UTF-8)«, eller konvertér filen med iconv, og importér den igen (%2).</translation>
+        <translation type="vanished">Symboler eller navne med tegn, som intet grundstofnavn har, sådan som en fil gemt i et andet tegnsæt end UTF-8 efterlader dem (»?«, »Ã³«, »Å¼«), for atomnumrene %1. Gem regnearket igen som CSV i tegnsættet »Unicode (UTF-8)«, eller konvertér filen med iconv, og importér den igen (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Filen blev gemt som UTF-16 (»Unicode-tekst« i kontorprogrammer), som importen ikke læser. Konvertér den med »iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv«, og importér elements-utf8.csv, eller gem regnearket igen som CSV i tegnsættet »Unicode (UTF-8)« (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Navne med tegn, som intet grundstofnavn har, forvansket, fordi filen blev gemt i tegnsættet %1 og læst som %2, for atomnumrene %3. Læs den som %1: angiv »\encoding %4« i psql før \copy, eller konvertér den først med »iconv -f %5 -t UTF-8«, og importér den igen (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Navne med tegn, som intet grundstofnavn har, forvansket, fordi filen blev gemt i tegnsættet %1 og læst som %2, for atomnumrene %3. Konvertér den med »%4 &gt; elements-utf8.csv«, og importér elements-utf8.csv i stedet (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symboler eller navne med tegn, som intet grundstofnavn har, såsom »?« eller de bogstavpar (»Ã³«, »Å¼«), som en fil gemt i et andet tegnsæt end UTF-8 efterlader, eller uden bogstav i starten eller slutningen (»-«, en enlig accent), for atomnumrene %1. Skriv cellerne igen, eller gem regnearket igen som CSV i tegnsættet »Unicode (UTF-8)« (eller konvertér filen med iconv), og importér den igen (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: »%1« er hverken et tilvalg eller et argument til Valtora; »valtora --help« viser dem.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: der kunne ikke åbnes nogen skærm. Vælg en med DISPLAY (X11) eller WAYLAND_DISPLAY (Wayland), eller kør Valtora uden skærm med »-platform offscreen«.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>Der Connection-Pooler vor dem Server der %1 hat das Warten auf eine freie Serververbindung aufgegeben, nachdem er so lange gewartet hat, wie seine Einstellung query_wait_timeout erlaubt. Schließen Sie Valtora an Arbeitsplätzen, die es nicht brauchen, oder bitten Sie die für den Pooler zuständige Person um einen größeren Pool (default_pool_size), und starten Sie Valtora dann neu.</translation>
+        <translation type="vanished">Der Connection-Pooler vor dem Server der %1 hat das Warten auf eine freie Serververbindung aufgegeben, nachdem er so lange gewartet hat, wie seine Einstellung query_wait_timeout erlaubt. Schließen Sie Valtora an Arbeitsplätzen, die es nicht brauchen, oder bitten Sie die für den Pooler zuständige Person um einen größeren Pool (default_pool_size), und starten Sie Valtora dann neu.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Mögliche Ursachen: Der Server läuft nicht oder ist von diesem Computer aus nicht erreichbar, die Zeile Servername, Port, Database, Username oder Password der Datenquelle passt nicht zum Server, oder ihr Treiber ist falsch eingerichtet („isql -v Elements“ zeigt, was er meldet).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>Der Server der %1 hat das Warten auf eine Sperre der Tabelle elements aufgegeben, nachdem er so lange gewartet hat, wie seine Einstellung lock_timeout erlaubt: Ein anderes Programm hält die Tabelle gesperrt, weil es sie gerade ändert oder eine Transaktion offen gelassen hat. Bitten Sie die für den Server zuständige Person, die Transaktion dieses Programms zu beenden, und starten Sie Valtora dann neu.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>Der Server der %1 erlaubt der Rolle „%2“ nicht, die Tabelle elements zu lesen. Bitten Sie die für den Server zuständige Person, es zu erlauben: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>Der Connection-Pooler vor dem Server der %1 hat das Warten auf eine Serververbindung aufgegeben, nachdem er so lange gewartet hat, wie seine Einstellung query_wait_timeout erlaubt. Entweder sind alle Verbindungen seines Pools belegt (schließen Sie Valtora an Arbeitsplätzen, die es nicht brauchen, oder bitten Sie die für den Pooler zuständige Person um einen größeren Pool, default_pool_size), oder der Server dahinter ist nicht erreichbar (bitten Sie die für den Server zuständige Person, zu prüfen, ob er läuft). Starten Sie Valtora dann neu.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symbole oder Namen mit Zeichen, die im Namen keines Elements vorkommen, wie sie eine Datei hinterlässt, die in einem anderen Zeichensatz als UTF-8 gespeichert wurde („?“, „Ã³“, „Å¼“), für die Ordnungszahlen %1. Speichern Sie die Tabelle erneut als CSV im Zeichensatz „Unicode (UTF-8)“ oder wandeln Sie die Datei mit iconv um, und importieren Sie sie dann erneut (%2).</translation>
+        <translation type="vanished">Symbole oder Namen mit Zeichen, die im Namen keines Elements vorkommen, wie sie eine Datei hinterlässt, die in einem anderen Zeichensatz als UTF-8 gespeichert wurde („?“, „Ã³“, „Å¼“), für die Ordnungszahlen %1. Speichern Sie die Tabelle erneut als CSV im Zeichensatz „Unicode (UTF-8)“ oder wandeln Sie die Datei mit iconv um, und importieren Sie sie dann erneut (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Die Datei wurde als UTF-16 gespeichert („Unicode-Text“ in Office-Programmen), was der Import nicht liest. Wandeln Sie sie mit „iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv“ um und importieren Sie elements-utf8.csv, oder speichern Sie die Tabelle erneut als CSV im Zeichensatz „Unicode (UTF-8)“ (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Namen mit Zeichen, die im Namen keines Elements vorkommen, verstümmelt, weil die Datei im Zeichensatz %1 gespeichert und als %2 gelesen wurde, für die Ordnungszahlen %3. Lesen Sie sie als %1: Geben Sie in psql vor \copy „\encoding %4“ ein, oder wandeln Sie sie vorher mit „iconv -f %5 -t UTF-8“ um, und importieren Sie sie erneut (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Namen mit Zeichen, die im Namen keines Elements vorkommen, verstümmelt, weil die Datei im Zeichensatz %1 gespeichert und als %2 gelesen wurde, für die Ordnungszahlen %3. Wandeln Sie sie mit „%4 &gt; elements-utf8.csv“ um und importieren Sie stattdessen elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symbole oder Namen mit Zeichen, die im Namen keines Elements vorkommen, etwa „?“ oder die Buchstabenpaare („Ã³“, „Å¼“), die eine in einem anderen Zeichensatz als UTF-8 gespeicherte Datei hinterlässt, oder ohne Buchstaben an ihrem Anfang oder Ende („-“, ein einzelner Akzent), für die Ordnungszahlen %1. Geben Sie diese Zellen neu ein, oder speichern Sie die Tabelle erneut als CSV im Zeichensatz „Unicode (UTF-8)“ (oder wandeln Sie die Datei mit iconv um) und importieren Sie sie erneut (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: „%1“ ist keine Option und kein Argument von Valtora; „valtora --help“ listet sie auf.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: Es konnte keine Anzeige geöffnet werden. Wählen Sie eine mit DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) aus, oder starten Sie Valtora ohne Anzeige mit „-platform offscreen“.</translation>
     </message>
 </context>
 </TS>

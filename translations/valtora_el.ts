@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: το πρόγραμμα συγκέντρωσης συνδέσεων μπροστά από τον διακομιστή σταμάτησε να περιμένει ελεύθερη σύνδεση με τον διακομιστή, αφού περίμενε όσο επιτρέπει η ρύθμισή του query_wait_timeout. Κλείστε το Valtora στους σταθμούς εργασίας που δεν το χρειάζονται ή ζητήστε από τον υπεύθυνο του προγράμματος συγκέντρωσης συνδέσεων μεγαλύτερη ομάδα συνδέσεων (default_pool_size) και, στη συνέχεια, ξεκινήστε ξανά το Valtora.</translation>
+        <translation type="vanished">%1: το πρόγραμμα συγκέντρωσης συνδέσεων μπροστά από τον διακομιστή σταμάτησε να περιμένει ελεύθερη σύνδεση με τον διακομιστή, αφού περίμενε όσο επιτρέπει η ρύθμισή του query_wait_timeout. Κλείστε το Valtora στους σταθμούς εργασίας που δεν το χρειάζονται ή ζητήστε από τον υπεύθυνο του προγράμματος συγκέντρωσης συνδέσεων μεγαλύτερη ομάδα συνδέσεων (default_pool_size) και, στη συνέχεια, ξεκινήστε ξανά το Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Πιθανές αιτίες: ο διακομιστής δεν εκτελείται ή αυτός ο υπολογιστής δεν μπορεί να τον φτάσει, η γραμμή Servername, Port, Database, Username ή Password της προέλευσης δεδομένων δεν αντιστοιχεί στον διακομιστή ή το πρόγραμμα οδήγησης δεν έχει ρυθμιστεί σωστά (η εντολή «isql -v Elements» δείχνει τι αναφέρει).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: ο διακομιστής σταμάτησε να περιμένει κλείδωμα του πίνακα elements, αφού περίμενε όσο επιτρέπει η ρύθμισή του lock_timeout: άλλο πρόγραμμα κρατά κλειδωμένο τον πίνακα, επειδή τον τροποποιεί ή επειδή άφησε ανοιχτή μια συναλλαγή. Ζητήστε από τον διαχειριστή του διακομιστή να τερματίσει τη συναλλαγή εκείνου του προγράμματος και, στη συνέχεια, ξεκινήστε ξανά το Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: ο διακομιστής δεν επιτρέπει στον ρόλο «%2» να διαβάζει τον πίνακα elements. Ζητήστε από τον διαχειριστή του διακομιστή να το επιτρέψει: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: το πρόγραμμα συγκέντρωσης συνδέσεων μπροστά από τον διακομιστή σταμάτησε να περιμένει σύνδεση με τον διακομιστή, αφού περίμενε όσο επιτρέπει η ρύθμισή του query_wait_timeout. Είτε όλες οι συνδέσεις της ομάδας συνδέσεών του είναι σε χρήση (κλείστε το Valtora στους σταθμούς εργασίας που δεν το χρειάζονται ή ζητήστε από τον υπεύθυνο του προγράμματος συγκέντρωσης συνδέσεων μεγαλύτερη ομάδα συνδέσεων, default_pool_size) είτε ο διακομιστής πίσω από αυτό δεν είναι προσβάσιμος (ζητήστε από τον διαχειριστή του διακομιστή να ελέγξει ότι εκτελείται). Στη συνέχεια, ξεκινήστε ξανά το Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Σύμβολα ή ονόματα με χαρακτήρες που δεν υπάρχουν στο όνομα κανενός στοιχείου (τέτοιους χαρακτήρες αφήνει ένα αρχείο που αποθηκεύτηκε σε σύνολο χαρακτήρων άλλο από το UTF-8: «?», «Ã³», «Å¼»), για τους ατομικούς αριθμούς %1. Αποθηκεύστε ξανά το φύλλο ως CSV με το σύνολο χαρακτήρων «Unicode (UTF-8)» ή μετατρέψτε το αρχείο με το iconv και, στη συνέχεια, εισαγάγετέ το ξανά (%2).</translation>
+        <translation type="vanished">Σύμβολα ή ονόματα με χαρακτήρες που δεν υπάρχουν στο όνομα κανενός στοιχείου (τέτοιους χαρακτήρες αφήνει ένα αρχείο που αποθηκεύτηκε σε σύνολο χαρακτήρων άλλο από το UTF-8: «?», «Ã³», «Å¼»), για τους ατομικούς αριθμούς %1. Αποθηκεύστε ξανά το φύλλο ως CSV με το σύνολο χαρακτήρων «Unicode (UTF-8)» ή μετατρέψτε το αρχείο με το iconv και, στη συνέχεια, εισαγάγετέ το ξανά (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Το αρχείο αποθηκεύτηκε ως UTF-16 («Κείμενο Unicode» στα προγράμματα γραφείου), το οποίο η εισαγωγή δεν διαβάζει. Μετατρέψτε το με «iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv» και εισαγάγετε το elements-utf8.csv ή αποθηκεύστε ξανά το φύλλο ως CSV με το σύνολο χαρακτήρων «Unicode (UTF-8)» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Ονόματα με χαρακτήρες που δεν υπάρχουν στο όνομα κανενός στοιχείου, αλλοιωμένα επειδή το αρχείο αποθηκεύτηκε στο σύνολο χαρακτήρων %1 και διαβάστηκε ως %2, για τους ατομικούς αριθμούς %3. Διαβάστε το ως %1: στο psql, δώστε «\encoding %4» πριν από το \copy ή μετατρέψτε το πρώτα με «iconv -f %5 -t UTF-8», και εισαγάγετέ το ξανά (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Ονόματα με χαρακτήρες που δεν υπάρχουν στο όνομα κανενός στοιχείου, αλλοιωμένα επειδή το αρχείο αποθηκεύτηκε στο σύνολο χαρακτήρων %1 και διαβάστηκε ως %2, για τους ατομικούς αριθμούς %3. Μετατρέψτε το με «%4 &gt; elements-utf8.csv» και εισαγάγετε στη θέση του το elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Σύμβολα ή ονόματα με χαρακτήρες που δεν υπάρχουν στο όνομα κανενός στοιχείου, όπως «?» ή τα ζεύγη γραμμάτων («Ã³», «Å¼») που αφήνει ένα αρχείο αποθηκευμένο σε σύνολο χαρακτήρων άλλο από το UTF-8, ή χωρίς γράμμα στην αρχή ή στο τέλος τους («-», ένας μεμονωμένος τόνος), για τους ατομικούς αριθμούς %1. Πληκτρολογήστε ξανά αυτά τα κελιά ή αποθηκεύστε ξανά το φύλλο ως CSV με το σύνολο χαρακτήρων «Unicode (UTF-8)» (ή μετατρέψτε το αρχείο με το iconv) και εισαγάγετέ το ξανά (%2).</translation>
     </message>
 </context>
 <context>
@@ -289,6 +317,10 @@
     <message>
         <source>Displays version information.</source>
         <translation>Εμφανίζει πληροφορίες έκδοσης.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Λείπει τιμή μετά το «%1».</translation>
     </message>
 </context>
 <context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: το «%1» δεν είναι ούτε επιλογή ούτε όρισμα του Valtora· το «valtora --help» εμφανίζει τη λίστα τους.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: δεν ήταν δυνατό να ανοίξει καμία οθόνη. Επιλέξτε μία με τη μεταβλητή DISPLAY (X11) ή WAYLAND_DISPLAY (Wayland) ή εκτελέστε το Valtora χωρίς οθόνη με το «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

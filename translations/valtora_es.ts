@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>El gestor de grupos de conexiones situado delante del servidor indicado en %1 dejó de esperar una conexión libre con el servidor tras el tiempo que permite su parámetro query_wait_timeout. Cierre Valtora en los puestos que no lo necesiten, o pida a quien lo administre un grupo más grande (default_pool_size), y vuelva a iniciar Valtora.</translation>
+        <translation type="vanished">El gestor de grupos de conexiones situado delante del servidor indicado en %1 dejó de esperar una conexión libre con el servidor tras el tiempo que permite su parámetro query_wait_timeout. Cierre Valtora en los puestos que no lo necesiten, o pida a quien lo administre un grupo más grande (default_pool_size), y vuelva a iniciar Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Causas probables: el servidor no está en marcha o este equipo no puede alcanzarlo, la línea Servername, Port, Database, Username o Password del origen de datos no coincide con el servidor, o su controlador está mal configurado (&quot;isql -v Elements&quot; muestra lo que dice).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>El servidor indicado en %1 dejó de esperar un bloqueo sobre la tabla elements tras el tiempo que permite su parámetro lock_timeout: otro programa mantiene bloqueada la tabla, porque la está modificando o porque dejó una transacción abierta. Pida a quien administre el servidor que finalice la transacción de ese programa y vuelva a iniciar Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>El servidor indicado en %1 no permite al rol &quot;%2&quot; leer la tabla elements. Pida a quien administre el servidor que se lo permita: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>El gestor de grupos de conexiones situado delante del servidor indicado en %1 dejó de esperar una conexión con el servidor tras el tiempo que permite su parámetro query_wait_timeout. O bien todas las conexiones de su grupo están en uso (cierre Valtora en los puestos que no lo necesiten, o pida a quien administre el gestor un grupo más grande, default_pool_size), o bien no se puede acceder al servidor que hay detrás (pida a quien administre el servidor que compruebe que está en funcionamiento). Después, vuelva a iniciar Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Símbolos o nombres con caracteres que no tiene el nombre de ningún elemento, como los que deja un archivo guardado en otro juego de caracteres que UTF-8 (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), para los números atómicos %1. Guarde de nuevo la hoja como CSV con el juego de caracteres &quot;Unicode (UTF-8)&quot;, o convierta el archivo con iconv, y vuelva a importarlo (%2).</translation>
+        <translation type="vanished">Símbolos o nombres con caracteres que no tiene el nombre de ningún elemento, como los que deja un archivo guardado en otro juego de caracteres que UTF-8 (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), para los números atómicos %1. Guarde de nuevo la hoja como CSV con el juego de caracteres &quot;Unicode (UTF-8)&quot;, o convierta el archivo con iconv, y vuelva a importarlo (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>El archivo se guardó como UTF-16 (&quot;Texto Unicode&quot; en los programas de oficina), que la importación no lee. Conviértalo con &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; e importe elements-utf8.csv, o guarde de nuevo la hoja como CSV con el juego de caracteres &quot;Unicode (UTF-8)&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Nombres con caracteres que no tiene el nombre de ningún elemento, alterados porque el archivo se guardó en el juego de caracteres %1 y se leyó como %2, para los números atómicos %3. Léalo como %1: en psql, indique &quot;\encoding %4&quot; antes de \copy, o conviértalo antes con &quot;iconv -f %5 -t UTF-8&quot;, y vuelva a importarlo (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Nombres con caracteres que no tiene el nombre de ningún elemento, alterados porque el archivo se guardó en el juego de caracteres %1 y se leyó como %2, para los números atómicos %3. Conviértalo con &quot;%4 &gt; elements-utf8.csv&quot; e importe elements-utf8.csv en su lugar (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Símbolos o nombres con caracteres que no tiene el nombre de ningún elemento, como &quot;?&quot; o los pares de letras (&quot;Ã³&quot;, &quot;Å¼&quot;) que deja un archivo guardado en otro juego de caracteres que UTF-8, o sin una letra al principio o al final (&quot;-&quot;, un acento suelto), para los números atómicos %1. Vuelva a escribir esas celdas, o guarde de nuevo la hoja como CSV con el juego de caracteres &quot;Unicode (UTF-8)&quot; (o convierta el archivo con iconv) y vuelva a importarlo (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: &quot;%1&quot; no es una opción ni un argumento de Valtora; &quot;valtora --help&quot; los enumera.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: no se pudo abrir ninguna pantalla. Elija una con DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), o ejecute Valtora sin pantalla con &quot;-platform offscreen&quot;.</translation>
     </message>
 </context>
 </TS>

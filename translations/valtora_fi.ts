@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: palvelimen edessä oleva yhteysvaranto lakkasi odottamasta vapaata palvelinyhteyttä odotettuaan niin kauan kuin sen asetus query_wait_timeout sallii. Sulje Valtora työasemilla, joilla sitä ei tarvita, tai pyydä yhteysvarannon ylläpitäjältä suurempaa varantoa (default_pool_size). Käynnistä sitten Valtora uudelleen.</translation>
+        <translation type="vanished">%1: palvelimen edessä oleva yhteysvaranto lakkasi odottamasta vapaata palvelinyhteyttä odotettuaan niin kauan kuin sen asetus query_wait_timeout sallii. Sulje Valtora työasemilla, joilla sitä ei tarvita, tai pyydä yhteysvarannon ylläpitäjältä suurempaa varantoa (default_pool_size). Käynnistä sitten Valtora uudelleen.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Todennäköiset syyt: palvelin ei ole käynnissä tai tämä tietokone ei saa siihen yhteyttä, tietolähteen rivi Servername, Port, Database, Username tai Password ei vastaa palvelinta, tai ajurin asetukset ovat väärin (komento ”isql -v Elements” näyttää ajurin ilmoituksen).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: palvelin lakkasi odottamasta taulun elements lukitusta odotettuaan niin kauan kuin sen asetus lock_timeout sallii: toinen ohjelma pitää taulua lukittuna, koska se muuttaa taulua tai on jättänyt transaktion auki. Pyydä palvelimen ylläpitäjää lopettamaan sen ohjelman transaktio ja käynnistä sitten Valtora uudelleen.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: palvelin ei salli roolin ”%2” lukea taulua elements. Pyydä palvelimen ylläpitäjää sallimaan se: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: palvelimen edessä oleva yhteysvaranto lakkasi odottamasta palvelinyhteyttä odotettuaan niin kauan kuin sen asetus query_wait_timeout sallii. Joko kaikki varannon yhteydet ovat käytössä (sulje Valtora työasemilla, joilla sitä ei tarvita, tai pyydä yhteysvarannon ylläpitäjältä suurempaa varantoa, default_pool_size), tai sen takana olevaan palvelimeen ei saada yhteyttä (pyydä palvelimen ylläpitäjää tarkistamaan, että palvelin on käynnissä). Käynnistä sitten Valtora uudelleen.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Kemialliset merkit tai nimet, joissa on merkkejä, joita ei ole minkään alkuaineen nimessä (tällaisia jää, kun tiedosto tallennetaan muulla merkistöllä kuin UTF-8: ”?”, ”Ã³”, ”Å¼”), järjestysluvuille %1. Tallenna taulukko uudelleen CSV-muodossa merkistöllä ”Unicode (UTF-8)” tai muunna tiedosto iconv-ohjelmalla ja tuo se sitten uudelleen (%2).</translation>
+        <translation type="vanished">Kemialliset merkit tai nimet, joissa on merkkejä, joita ei ole minkään alkuaineen nimessä (tällaisia jää, kun tiedosto tallennetaan muulla merkistöllä kuin UTF-8: ”?”, ”Ã³”, ”Å¼”), järjestysluvuille %1. Tallenna taulukko uudelleen CSV-muodossa merkistöllä ”Unicode (UTF-8)” tai muunna tiedosto iconv-ohjelmalla ja tuo se sitten uudelleen (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Tiedosto tallennettiin UTF-16-muodossa (”Unicode-teksti” toimisto-ohjelmissa), jota tuonti ei lue. Muunna se komennolla ”iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv” ja tuo elements-utf8.csv, tai tallenna taulukko uudelleen CSV-muodossa merkistöllä ”Unicode (UTF-8)” (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Nimet, joissa on merkkejä, joita ei ole minkään alkuaineen nimessä, vääristyneet, koska tiedosto tallennettiin merkistöllä %1 ja luettiin merkistönä %2, järjestysluvuille %3. Lue se merkistönä %1: anna psql:ssä ”\encoding %4” ennen \copy-komentoa tai muunna se ensin komennolla ”iconv -f %5 -t UTF-8”, ja tuo se uudelleen (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Nimet, joissa on merkkejä, joita ei ole minkään alkuaineen nimessä, vääristyneet, koska tiedosto tallennettiin merkistöllä %1 ja luettiin merkistönä %2, järjestysluvuille %3. Muunna se komennolla ”%4 &gt; elements-utf8.csv” ja tuo sen tilalle elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Kemialliset merkit tai nimet, joissa on merkkejä, joita ei ole minkään alkuaineen nimessä, kuten ”?” tai kirjainparit (”Ã³”, ”Å¼”), joita jää, kun tiedosto tallennetaan muulla merkistöllä kuin UTF-8, tai joiden alussa tai lopussa ei ole kirjainta (”-”, yksinäinen aksentti), järjestysluvuille %1. Kirjoita solut uudelleen tai tallenna taulukko uudelleen CSV-muodossa merkistöllä ”Unicode (UTF-8)” (tai muunna tiedosto iconv-ohjelmalla) ja tuo se uudelleen (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: ”%1” ei ole Valtoran valitsin eikä argumentti; ”valtora --help” luettelee ne.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: näyttöä ei voitu avata. Valitse näyttö muuttujalla DISPLAY (X11) tai WAYLAND_DISPLAY (Wayland), tai käynnistä Valtora ilman näyttöä valitsimella ”-platform offscreen”.</translation>
     </message>
 </context>
 </TS>

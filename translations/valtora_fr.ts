@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>Le gestionnaire de pool de connexions placé devant le serveur de %1 a cessé d&apos;attendre une connexion libre au serveur, après le délai que permet son paramètre query_wait_timeout. Fermez Valtora sur les postes qui n&apos;en ont pas besoin, ou demandez à la personne qui le gère un pool plus grand (default_pool_size), puis relancez Valtora.</translation>
+        <translation type="vanished">Le gestionnaire de pool de connexions placé devant le serveur de %1 a cessé d&apos;attendre une connexion libre au serveur, après le délai que permet son paramètre query_wait_timeout. Fermez Valtora sur les postes qui n&apos;en ont pas besoin, ou demandez à la personne qui le gère un pool plus grand (default_pool_size), puis relancez Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Causes probables&#xa0;: le serveur ne fonctionne pas ou cet ordinateur ne peut pas l&apos;atteindre, la ligne Servername, Port, Database, Username ou Password de la source de données ne correspond pas au serveur, ou son pilote est mal configuré («&#xa0;isql -v Elements&#xa0;» montre ce qu&apos;il signale).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>Le serveur de %1 a cessé d&apos;attendre un verrou sur la table elements, après le délai que permet son paramètre lock_timeout : un autre programme garde la table verrouillée, parce qu&apos;il la modifie ou qu&apos;il a laissé une transaction ouverte. Demandez à la personne qui gère le serveur de mettre fin à la transaction de ce programme, puis relancez Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>Le serveur de %1 n&apos;autorise pas le rôle « %2 » à lire la table elements. Demandez à la personne qui gère le serveur de l&apos;y autoriser : grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>Le gestionnaire de pool de connexions placé devant le serveur de %1 a cessé d&apos;attendre une connexion au serveur, après le délai que permet son paramètre query_wait_timeout. Soit toutes les connexions de son pool sont utilisées (fermez Valtora sur les postes qui n&apos;en ont pas besoin, ou demandez à la personne qui gère le gestionnaire de pool un pool plus grand, default_pool_size), soit le serveur situé derrière lui est injoignable (demandez à la personne qui gère le serveur de vérifier qu&apos;il est en marche). Relancez ensuite Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symboles ou noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, comme en laisse un fichier enregistré dans un autre jeu de caractères qu&apos;UTF-8 («&#xa0;?&#xa0;», «&#xa0;Ã³&#xa0;», «&#xa0;Å¼&#xa0;»), pour les numéros atomiques %1. Enregistrez de nouveau la feuille en CSV avec le jeu de caractères «&#xa0;Unicode (UTF-8)&#xa0;», ou convertissez le fichier avec iconv, puis importez-le de nouveau (%2).</translation>
+        <translation type="vanished">Symboles ou noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, comme en laisse un fichier enregistré dans un autre jeu de caractères qu&apos;UTF-8 («&#xa0;?&#xa0;», «&#xa0;Ã³&#xa0;», «&#xa0;Å¼&#xa0;»), pour les numéros atomiques %1. Enregistrez de nouveau la feuille en CSV avec le jeu de caractères «&#xa0;Unicode (UTF-8)&#xa0;», ou convertissez le fichier avec iconv, puis importez-le de nouveau (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Le fichier a été enregistré en UTF-16 («&#xa0;Texte Unicode&#xa0;» dans les suites bureautiques), que l&apos;import ne lit pas. Convertissez-le avec «&#xa0;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&#xa0;» et importez elements-utf8.csv, ou enregistrez de nouveau la feuille en CSV avec le jeu de caractères «&#xa0;Unicode (UTF-8)&#xa0;» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, altérés parce que le fichier a été enregistré dans le jeu de caractères %1 et lu comme %2, pour les numéros atomiques %3. Lisez-le comme %1&#xa0;: dans psql, indiquez «&#xa0;\encoding %4&#xa0;» avant \copy, ou convertissez-le d&apos;abord avec «&#xa0;iconv -f %5 -t UTF-8&#xa0;», puis importez-le de nouveau (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, altérés parce que le fichier a été enregistré dans le jeu de caractères %1 et lu comme %2, pour les numéros atomiques %3. Convertissez-le avec «&#xa0;%4 &gt; elements-utf8.csv&#xa0;» et importez elements-utf8.csv à sa place (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symboles ou noms contenant des caractères qu&apos;aucun nom d&apos;élément ne contient, comme «&#xa0;?&#xa0;» ou les paires de lettres («&#xa0;Ã³&#xa0;», «&#xa0;Å¼&#xa0;») que laisse un fichier enregistré dans un autre jeu de caractères qu&apos;UTF-8, ou sans lettre au début ou à la fin («&#xa0;-&#xa0;», un accent seul), pour les numéros atomiques %1. Saisissez de nouveau ces cellules, ou enregistrez de nouveau la feuille en CSV avec le jeu de caractères «&#xa0;Unicode (UTF-8)&#xa0;» (ou convertissez le fichier avec iconv), puis importez-le de nouveau (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni une option ni un argument de Valtora&#xa0;; «&#xa0;valtora --help&#xa0;» les énumère.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: aucun affichage n&apos;a pu être ouvert. Choisissez-en un avec DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland), ou lancez Valtora sans affichage avec « -platform offscreen ».</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: a kiszolgáló előtti kapcsolatkészlet-kezelő feladta a várakozást egy szabad kiszolgálókapcsolatra, miután annyi ideig várt, amennyit a query_wait_timeout beállítása megenged. Zárja be a Valtora programot azokon a munkaállomásokon, ahol nincs rá szükség, vagy kérjen nagyobb kapcsolatkészletet (default_pool_size) a kapcsolatkészlet-kezelő üzemeltetőjétől, majd indítsa újra a Valtora programot.</translation>
+        <translation type="vanished">%1: a kiszolgáló előtti kapcsolatkészlet-kezelő feladta a várakozást egy szabad kiszolgálókapcsolatra, miután annyi ideig várt, amennyit a query_wait_timeout beállítása megenged. Zárja be a Valtora programot azokon a munkaállomásokon, ahol nincs rá szükség, vagy kérjen nagyobb kapcsolatkészletet (default_pool_size) a kapcsolatkészlet-kezelő üzemeltetőjétől, majd indítsa újra a Valtora programot.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Valószínű okok: a kiszolgáló nem fut, vagy ez a számítógép nem éri el, az adatforrás Servername, Port, Database, Username vagy Password sora nem egyezik a kiszolgálóéval, vagy az illesztőprogram rosszul van beállítva (az „isql -v Elements” parancs megmutatja, mit jelez).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: a kiszolgáló feladta a várakozást az elements tábla zárolására, miután annyi ideig várt, amennyit a lock_timeout beállítása megenged: egy másik program zárolva tartja a táblát, mert éppen módosítja, vagy nyitva hagyott egy tranzakciót. Kérje meg a kiszolgáló üzemeltetőjét, hogy fejezze be annak a programnak a tranzakcióját, majd indítsa újra a Valtora programot.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: a kiszolgáló nem engedi, hogy a szerepkör („%2”) olvassa az elements táblát. Kérje meg a kiszolgáló üzemeltetőjét, hogy engedélyezze: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: a kiszolgáló előtti kapcsolatkészlet-kezelő feladta a várakozást egy kiszolgálókapcsolatra, miután annyi ideig várt, amennyit a query_wait_timeout beállítása megenged. Vagy a kapcsolatkészlet összes kapcsolata foglalt (zárja be a Valtora programot azokon a munkaállomásokon, ahol nincs rá szükség, vagy kérjen a kapcsolatkészlet-kezelő üzemeltetőjétől nagyobb kapcsolatkészletet, default_pool_size), vagy a mögötte álló kiszolgáló nem érhető el (kérje meg a kiszolgáló üzemeltetőjét, hogy ellenőrizze, fut-e). Ezután indítsa újra a Valtora programot.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Olyan vegyjelek vagy nevek, amelyekben egyetlen elem nevében sem előforduló karakterek vannak, amilyeneket egy UTF-8-tól eltérő karakterkészlettel mentett fájl hagy maga után („?”, „Ã³”, „Å¼”), a következő rendszámoknál: %1. Mentse újra a munkalapot CSV formátumban, „Unicode (UTF-8)” karakterkészlettel, vagy alakítsa át a fájlt az iconv programmal, majd importálja újra (%2).</translation>
+        <translation type="vanished">Olyan vegyjelek vagy nevek, amelyekben egyetlen elem nevében sem előforduló karakterek vannak, amilyeneket egy UTF-8-tól eltérő karakterkészlettel mentett fájl hagy maga után („?”, „Ã³”, „Å¼”), a következő rendszámoknál: %1. Mentse újra a munkalapot CSV formátumban, „Unicode (UTF-8)” karakterkészlettel, vagy alakítsa át a fájlt az iconv programmal, majd importálja újra (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>A fájlt UTF-16 formátumban mentették (az irodai programokban „Unicode szöveg”), amelyet az importálás nem olvas. Alakítsa át az „iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv” paranccsal, és importálja az elements-utf8.csv fájlt, vagy mentse újra a munkalapot CSV formátumban, „Unicode (UTF-8)” karakterkészlettel (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Olyan nevek, amelyekben egyetlen elem nevében sem előforduló karakterek vannak, eltorzultak, mert a fájlt %1 karakterkészlettel mentették, és %2 karakterkészletként olvasták be, a következő rendszámoknál: %3. Olvassa be %1 karakterkészletként: a psql-ben adja meg a „\encoding %4” parancsot a \copy előtt, vagy előbb alakítsa át az „iconv -f %5 -t UTF-8” paranccsal, majd importálja újra (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Olyan nevek, amelyekben egyetlen elem nevében sem előforduló karakterek vannak, eltorzultak, mert a fájlt %1 karakterkészlettel mentették, és %2 karakterkészletként olvasták be, a következő rendszámoknál: %3. Alakítsa át a „%4 &gt; elements-utf8.csv” paranccsal, és helyette az elements-utf8.csv fájlt importálja (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Olyan vegyjelek vagy nevek, amelyekben egyetlen elem nevében sem előforduló karakterek vannak, például „?” vagy azok a betűpárok („Ã³”, „Å¼”), amelyeket egy UTF-8-tól eltérő karakterkészlettel mentett fájl hagy maga után, vagy amelyek elején vagy végén nincs betű („-”, egy magányos ékezet), a következő rendszámoknál: %1. Írja be újra ezeket a cellákat, vagy mentse újra a munkalapot CSV formátumban, „Unicode (UTF-8)” karakterkészlettel (vagy alakítsa át a fájlt az iconv programmal), majd importálja újra (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: „%1” nem a Valtora program kapcsolója vagy argumentuma; ezeket a „valtora --help” parancs listázza ki.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: egyetlen megjelenítőt sem sikerült megnyitni. Válasszon egyet a DISPLAY (X11) vagy a WAYLAND_DISPLAY (Wayland) változóval, vagy futtassa a Valtora programot megjelenítő nélkül a „-platform offscreen” kapcsolóval.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>Il gestore del pool di connessioni davanti al server configurato per %1 ha smesso di attendere una connessione libera al server, dopo il tempo consentito dalla sua impostazione query_wait_timeout. Chiudere Valtora sulle postazioni che non ne hanno bisogno, oppure chiedere a chi lo gestisce un pool più grande (default_pool_size), poi avviare di nuovo Valtora.</translation>
+        <translation type="vanished">Il gestore del pool di connessioni davanti al server configurato per %1 ha smesso di attendere una connessione libera al server, dopo il tempo consentito dalla sua impostazione query_wait_timeout. Chiudere Valtora sulle postazioni che non ne hanno bisogno, oppure chiedere a chi lo gestisce un pool più grande (default_pool_size), poi avviare di nuovo Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Cause probabili: il server non è in funzione o questo computer non riesce a raggiungerlo, la riga Servername, Port, Database, Username o Password dell&apos;origine dati non corrisponde al server, oppure il suo driver è configurato male (&quot;isql -v Elements&quot; mostra che cosa segnala).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>Il server configurato per %1 ha smesso di attendere un blocco sulla tabella elements, dopo il tempo consentito dalla sua impostazione lock_timeout: un altro programma tiene bloccata la tabella, perché la sta modificando o perché ha lasciato aperta una transazione. Chiedere a chi gestisce il server di terminare la transazione di quel programma, poi avviare di nuovo Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>Il server configurato per %1 non consente al ruolo &quot;%2&quot; di leggere la tabella elements. Chiedere a chi gestisce il server di consentirlo: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>Il gestore del pool di connessioni davanti al server configurato per %1 ha smesso di attendere una connessione al server, dopo il tempo consentito dalla sua impostazione query_wait_timeout. O sono in uso tutte le connessioni del suo pool (chiudere Valtora sulle postazioni che non ne hanno bisogno, oppure chiedere a chi gestisce il connection pooler un pool più grande, default_pool_size), oppure il server che sta dietro non è raggiungibile (chiedere a chi gestisce il server di controllare che sia in funzione). Poi avviare di nuovo Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Simboli o nomi con caratteri che nessun nome di elemento contiene, come quelli lasciati da un file salvato in un set di caratteri diverso da UTF-8 (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), per i numeri atomici %1. Salvare di nuovo il foglio come CSV con il set di caratteri &quot;Unicode (UTF-8)&quot;, oppure convertire il file con iconv, e importarlo di nuovo (%2).</translation>
+        <translation type="vanished">Simboli o nomi con caratteri che nessun nome di elemento contiene, come quelli lasciati da un file salvato in un set di caratteri diverso da UTF-8 (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), per i numeri atomici %1. Salvare di nuovo il foglio come CSV con il set di caratteri &quot;Unicode (UTF-8)&quot;, oppure convertire il file con iconv, e importarlo di nuovo (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Il file è stato salvato come UTF-16 (&quot;Testo Unicode&quot; nei programmi per ufficio), che l&apos;importazione non legge. Convertirlo con &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; e importare elements-utf8.csv, oppure salvare di nuovo il foglio come CSV con il set di caratteri &quot;Unicode (UTF-8)&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Nomi con caratteri che nessun nome di elemento contiene, alterati perché il file è stato salvato nel set di caratteri %1 e letto come %2, per i numeri atomici %3. Leggerlo come %1: in psql, indicare &quot;\encoding %4&quot; prima di \copy, oppure convertirlo prima con &quot;iconv -f %5 -t UTF-8&quot;, e importarlo di nuovo (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Nomi con caratteri che nessun nome di elemento contiene, alterati perché il file è stato salvato nel set di caratteri %1 e letto come %2, per i numeri atomici %3. Convertirlo con &quot;%4 &gt; elements-utf8.csv&quot; e importare elements-utf8.csv al suo posto (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Simboli o nomi con caratteri che nessun nome di elemento contiene, come &quot;?&quot; o le coppie di lettere (&quot;Ã³&quot;, &quot;Å¼&quot;) lasciate da un file salvato in un set di caratteri diverso da UTF-8, o senza una lettera all&apos;inizio o alla fine (&quot;-&quot;, un accento isolato), per i numeri atomici %1. Riscrivere quelle celle, oppure salvare di nuovo il foglio come CSV con il set di caratteri &quot;Unicode (UTF-8)&quot; (o convertire il file con iconv) e importarlo di nuovo (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: &quot;%1&quot; non è un&apos;opzione né un argomento di Valtora; &quot;valtora --help&quot; li elenca.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: impossibile aprire un display. Sceglierne uno con DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), oppure avviare Valtora senza display con &quot;-platform offscreen&quot;.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>Tilkoblingspoolen foran serveren for %1 ga opp å vente på en ledig servertilkobling etter så lang tid som innstillingen query_wait_timeout tillater. Lukk Valtora på maskiner som ikke trenger det, eller be den som drifter tilkoblingspoolen, om en større pool (default_pool_size), og start deretter Valtora på nytt.</translation>
+        <translation type="vanished">Tilkoblingspoolen foran serveren for %1 ga opp å vente på en ledig servertilkobling etter så lang tid som innstillingen query_wait_timeout tillater. Lukk Valtora på maskiner som ikke trenger det, eller be den som drifter tilkoblingspoolen, om en større pool (default_pool_size), og start deretter Valtora på nytt.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Sannsynlige årsaker: serveren kjører ikke eller denne datamaskinen kan ikke nå den, linjen Servername, Port, Database, Username eller Password i datakilden stemmer ikke med serveren, eller driveren er satt opp feil («isql -v Elements» viser hva den sier).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>Serveren for %1 ga opp å vente på en lås på tabellen elements etter så lang tid som innstillingen lock_timeout tillater: et annet program holder tabellen låst, fordi det holder på å endre den eller har latt en transaksjon stå åpen. Be den som drifter serveren, om å avslutte transaksjonen til det programmet, og start deretter Valtora på nytt.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>Serveren for %1 lar ikke rollen «%2» lese tabellen elements. Be den som drifter serveren, om å tillate det: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>Tilkoblingspoolen foran serveren for %1 ga opp å vente på en servertilkobling etter så lang tid som innstillingen query_wait_timeout tillater. Enten er alle tilkoblingene i poolen i bruk (lukk Valtora på maskiner som ikke trenger det, eller be den som drifter tilkoblingspoolen, om en større pool, default_pool_size), eller så kan serveren bak den ikke nås (be den som drifter serveren, om å kontrollere at den kjører). Start deretter Valtora på nytt.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symboler eller navn med tegn som ikke finnes i navnet til noe grunnstoff, slik en fil som er lagret i et annet tegnsett enn UTF-8, etterlater dem («?», «Ã³», «Å¼»), for atomnummer %1. Lagre regnearket på nytt som CSV i tegnsettet «Unicode (UTF-8)», eller konverter filen med iconv, og importer den på nytt (%2).</translation>
+        <translation type="vanished">Symboler eller navn med tegn som ikke finnes i navnet til noe grunnstoff, slik en fil som er lagret i et annet tegnsett enn UTF-8, etterlater dem («?», «Ã³», «Å¼»), for atomnummer %1. Lagre regnearket på nytt som CSV i tegnsettet «Unicode (UTF-8)», eller konverter filen med iconv, og importer den på nytt (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Filen ble lagret som UTF-16 («Unicode-tekst» i kontorprogrammer), som importen ikke leser. Konverter den med «iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv», og importer elements-utf8.csv, eller lagre regnearket på nytt som CSV i tegnsettet «Unicode (UTF-8)» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Navn med tegn som ikke finnes i navnet til noe grunnstoff, forvrengt fordi filen ble lagret i tegnsettet %1 og lest som %2, for atomnummer %3. Les den som %1: gi «\encoding %4» i psql før \copy, eller konverter den først med «iconv -f %5 -t UTF-8», og importer den på nytt (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Navn med tegn som ikke finnes i navnet til noe grunnstoff, forvrengt fordi filen ble lagret i tegnsettet %1 og lest som %2, for atomnummer %3. Konverter den med «%4 &gt; elements-utf8.csv», og importer elements-utf8.csv i stedet (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symboler eller navn med tegn som ikke finnes i navnet til noe grunnstoff, som «?» eller bokstavparene («Ã³», «Å¼») en fil lagret i et annet tegnsett enn UTF-8 etterlater, eller uten bokstav i starten eller slutten («-», en enslig aksent), for atomnummer %1. Skriv inn cellene på nytt, eller lagre regnearket på nytt som CSV i tegnsettet «Unicode (UTF-8)» (eller konverter filen med iconv), og importer den på nytt (%2).</translation>
     </message>
 </context>
 <context>
@@ -289,6 +317,10 @@
     <message>
         <source>Displays version information.</source>
         <translation>Viser versjonsinformasjon.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Mangler verdi etter «%1».</translation>
     </message>
 </context>
 <context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: «%1» er verken et alternativ eller et argument for Valtora; «valtora --help» viser dem.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: ingen skjerm kunne åpnes. Velg en med DISPLAY (X11) eller WAYLAND_DISPLAY (Wayland), eller kjør Valtora uten skjerm med «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

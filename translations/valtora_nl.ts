@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>De connection pooler vóór de server van %1 heeft het wachten op een vrije serververbinding opgegeven, na zo lang als de instelling query_wait_timeout toestaat. Sluit Valtora op werkplekken die het niet nodig hebben, of vraag de beheerder van de pooler om een grotere pool (default_pool_size), en start Valtora daarna opnieuw.</translation>
+        <translation type="vanished">De connection pooler vóór de server van %1 heeft het wachten op een vrije serververbinding opgegeven, na zo lang als de instelling query_wait_timeout toestaat. Sluit Valtora op werkplekken die het niet nodig hebben, of vraag de beheerder van de pooler om een grotere pool (default_pool_size), en start Valtora daarna opnieuw.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Waarschijnlijke oorzaken: de server draait niet of deze computer kan hem niet bereiken, de regel Servername, Port, Database, Username of Password van de gegevensbron past niet bij de server, of het stuurprogramma is verkeerd ingesteld (&quot;isql -v Elements&quot; laat zien wat het meldt).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>De server van %1 heeft het wachten op een vergrendeling van de tabel elements opgegeven, na zo lang als de instelling lock_timeout toestaat: een ander programma houdt de tabel vergrendeld, omdat het de tabel aan het wijzigen is of een transactie open heeft gelaten. Vraag de beheerder van de server de transactie van dat programma te beëindigen, en start Valtora daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>De server van %1 staat de rol &quot;%2&quot; niet toe de tabel elements te lezen. Vraag de beheerder van de server dit toe te staan: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>De connection pooler vóór de server van %1 heeft het wachten op een serververbinding opgegeven, na zo lang als de instelling query_wait_timeout toestaat. Ofwel zijn alle verbindingen van de pool in gebruik (sluit Valtora op werkplekken die het niet nodig hebben, of vraag de beheerder van de pooler om een grotere pool, default_pool_size), ofwel is de server erachter niet bereikbaar (vraag de beheerder van de server te controleren of die draait). Start Valtora daarna opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symbolen of namen met tekens die in de naam van geen enkel element voorkomen, zoals een bestand ze achterlaat dat in een andere tekenset dan UTF-8 is opgeslagen (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), voor atoomnummers %1. Sla het werkblad opnieuw op als CSV met de tekenset &quot;Unicode (UTF-8)&quot;, of zet het bestand om met iconv, en importeer het opnieuw (%2).</translation>
+        <translation type="vanished">Symbolen of namen met tekens die in de naam van geen enkel element voorkomen, zoals een bestand ze achterlaat dat in een andere tekenset dan UTF-8 is opgeslagen (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), voor atoomnummers %1. Sla het werkblad opnieuw op als CSV met de tekenset &quot;Unicode (UTF-8)&quot;, of zet het bestand om met iconv, en importeer het opnieuw (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Het bestand is opgeslagen als UTF-16 (&quot;Unicode-tekst&quot; in kantoorprogramma&apos;s), dat de import niet leest. Zet het om met &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; en importeer elements-utf8.csv, of sla het werkblad opnieuw op als CSV met de tekenset &quot;Unicode (UTF-8)&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Namen met tekens die in de naam van geen enkel element voorkomen, verminkt doordat het bestand in de tekenset %1 is opgeslagen en als %2 is gelezen, voor atoomnummers %3. Lees het als %1: geef in psql &quot;\encoding %4&quot; vóór \copy, of zet het eerst om met &quot;iconv -f %5 -t UTF-8&quot;, en importeer het opnieuw (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Namen met tekens die in de naam van geen enkel element voorkomen, verminkt doordat het bestand in de tekenset %1 is opgeslagen en als %2 is gelezen, voor atoomnummers %3. Zet het om met &quot;%4 &gt; elements-utf8.csv&quot; en importeer elements-utf8.csv in de plaats ervan (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symbolen of namen met tekens die in de naam van geen enkel element voorkomen, zoals &quot;?&quot; of de letterparen (&quot;Ã³&quot;, &quot;Å¼&quot;) die een bestand achterlaat dat in een andere tekenset dan UTF-8 is opgeslagen, of zonder letter aan het begin of eind (&quot;-&quot;, een los accent), voor atoomnummers %1. Typ die cellen opnieuw, of sla het werkblad opnieuw op als CSV met de tekenset &quot;Unicode (UTF-8)&quot; (of zet het bestand om met iconv) en importeer het opnieuw (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: &quot;%1&quot; is geen optie of argument van Valtora; &quot;valtora --help&quot; somt ze op.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: er kon geen display worden geopend. Kies er een met DISPLAY (X11) of WAYLAND_DISPLAY (Wayland), of start Valtora zonder display met &quot;-platform offscreen&quot;.</translation>
     </message>
 </context>
 </TS>

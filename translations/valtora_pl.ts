@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: pośrednik z pulą połączeń (connection pooler) przed serwerem przestał czekać na wolne połączenie z serwerem po czasie, na jaki pozwala jego ustawienie query_wait_timeout. Należy zamknąć program Valtora na stanowiskach, które go nie potrzebują, albo poprosić administratora pośrednika o większą pulę (default_pool_size), a następnie ponownie uruchomić program Valtora.</translation>
+        <translation type="vanished">%1: pośrednik z pulą połączeń (connection pooler) przed serwerem przestał czekać na wolne połączenie z serwerem po czasie, na jaki pozwala jego ustawienie query_wait_timeout. Należy zamknąć program Valtora na stanowiskach, które go nie potrzebują, albo poprosić administratora pośrednika o większą pulę (default_pool_size), a następnie ponownie uruchomić program Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Prawdopodobne przyczyny: serwer nie działa lub ten komputer nie może się z nim połączyć, wiersz Servername, Port, Database, Username lub Password źródła danych nie pasuje do serwera albo sterownik jest źle skonfigurowany (polecenie „isql -v Elements” pokazuje, co zgłasza).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: serwer przestał czekać na blokadę tabeli elements po czasie, na jaki pozwala jego ustawienie lock_timeout – inny program trzyma tabelę zablokowaną, bo ją zmienia albo pozostawił otwartą transakcję. Należy poprosić administratora serwera o zakończenie transakcji tego programu, a następnie ponownie uruchomić program Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: serwer nie pozwala roli „%2” odczytywać tabeli elements. Należy poprosić administratora serwera o nadanie tego uprawnienia: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: pośrednik z pulą połączeń (connection pooler) przed serwerem przestał czekać na połączenie z serwerem po czasie, na jaki pozwala jego ustawienie query_wait_timeout. Albo wszystkie połączenia z jego puli są zajęte (należy zamknąć program Valtora na stanowiskach, które go nie potrzebują, lub poprosić administratora pośrednika o większą pulę, default_pool_size), albo serwer za pośrednikiem jest nieosiągalny (należy poprosić administratora serwera o sprawdzenie, czy serwer działa). Następnie należy ponownie uruchomić program Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symbole lub nazwy ze znakami, których nie ma w nazwie żadnego pierwiastka, jakie zostawia plik zapisany w innym kodowaniu niż UTF-8 („?”, „Ã³”, „Å¼”), dla liczb atomowych %1. Należy ponownie zapisać arkusz jako CSV z kodowaniem „Unicode (UTF-8)” albo przekonwertować plik programem iconv i ponownie go zaimportować (%2).</translation>
+        <translation type="vanished">Symbole lub nazwy ze znakami, których nie ma w nazwie żadnego pierwiastka, jakie zostawia plik zapisany w innym kodowaniu niż UTF-8 („?”, „Ã³”, „Å¼”), dla liczb atomowych %1. Należy ponownie zapisać arkusz jako CSV z kodowaniem „Unicode (UTF-8)” albo przekonwertować plik programem iconv i ponownie go zaimportować (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Plik zapisano jako UTF-16 („Tekst Unicode” w programach biurowych), którego import nie odczytuje. Należy przekonwertować go poleceniem „iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv” i zaimportować elements-utf8.csv albo ponownie zapisać arkusz jako CSV z kodowaniem „Unicode (UTF-8)” (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Nazwy ze znakami, których nie ma w nazwie żadnego pierwiastka, zniekształcone, bo plik zapisano w kodowaniu %1, a odczytano jako %2, dla liczb atomowych %3. Należy odczytać go jako %1: w psql podać „\encoding %4” przed \copy albo najpierw przekonwertować go poleceniem „iconv -f %5 -t UTF-8”, i ponownie go zaimportować (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Nazwy ze znakami, których nie ma w nazwie żadnego pierwiastka, zniekształcone, bo plik zapisano w kodowaniu %1, a odczytano jako %2, dla liczb atomowych %3. Należy przekonwertować go poleceniem „%4 &gt; elements-utf8.csv” i zaimportować w jego miejsce elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symbole lub nazwy ze znakami, których nie ma w nazwie żadnego pierwiastka, takimi jak „?” albo pary liter („Ã³”, „Å¼”), jakie zostawia plik zapisany w innym kodowaniu niż UTF-8, lub bez litery na początku albo na końcu („-”, samotny akcent), dla liczb atomowych %1. Należy ponownie wpisać te komórki albo ponownie zapisać arkusz jako CSV z kodowaniem „Unicode (UTF-8)” (lub przekonwertować plik programem iconv) i ponownie go zaimportować (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: „%1” nie jest opcją ani argumentem programu Valtora; polecenie „valtora --help” je wymienia.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: nie udało się otworzyć żadnego ekranu. Należy wybrać ekran za pomocą DISPLAY (X11) lub WAYLAND_DISPLAY (Wayland) albo uruchomić program Valtora bez ekranu z opcją „-platform offscreen”.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>O gestor de pool de ligações à frente do servidor da %1 desistiu de esperar por uma ligação livre ao servidor, depois de esperar o máximo que a definição query_wait_timeout permite. Feche o Valtora nos postos de trabalho que não precisam dele ou peça ao responsável pelo gestor de pool um pool maior (default_pool_size) e, em seguida, inicie novamente o Valtora.</translation>
+        <translation type="vanished">O gestor de pool de ligações à frente do servidor da %1 desistiu de esperar por uma ligação livre ao servidor, depois de esperar o máximo que a definição query_wait_timeout permite. Feche o Valtora nos postos de trabalho que não precisam dele ou peça ao responsável pelo gestor de pool um pool maior (default_pool_size) e, em seguida, inicie novamente o Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Causas prováveis: o servidor não está em execução ou este computador não o consegue alcançar, as linhas Servername, Port, Database, Username ou Password da fonte de dados não correspondem ao servidor, ou o controlador está mal configurado (o comando «isql -v Elements» mostra o que o controlador indica).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>O servidor da %1 desistiu de esperar por um bloqueio na tabela elements, depois de esperar o máximo que a definição lock_timeout permite: outro programa mantém a tabela bloqueada, porque a está a alterar ou porque deixou uma transação aberta. Peça ao responsável pelo servidor que termine a transação desse programa e, em seguida, inicie novamente o Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>O servidor da %1 não permite que o utilizador «%2» leia a tabela elements. Peça ao responsável pelo servidor que o permita: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>O gestor de pool de ligações à frente do servidor da %1 desistiu de esperar por uma ligação ao servidor, depois de esperar o máximo que a definição query_wait_timeout permite. Ou todas as ligações do respetivo pool estão em uso (feche o Valtora nos postos de trabalho que não precisam dele ou peça ao responsável pelo gestor de pool um pool maior, default_pool_size), ou não é possível contactar o servidor que está por trás dele (peça ao responsável pelo servidor que verifique se está em execução). Em seguida, inicie novamente o Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como os que deixa um ficheiro guardado num conjunto de caracteres que não o UTF-8 («?», «Ã³», «Å¼»), para os números atómicos %1. Guarde novamente a folha de cálculo como CSV no conjunto de caracteres «Unicode (UTF-8)» ou converta o ficheiro com o iconv e importe-o novamente (%2).</translation>
+        <translation type="vanished">Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como os que deixa um ficheiro guardado num conjunto de caracteres que não o UTF-8 («?», «Ã³», «Å¼»), para os números atómicos %1. Guarde novamente a folha de cálculo como CSV no conjunto de caracteres «Unicode (UTF-8)» ou converta o ficheiro com o iconv e importe-o novamente (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>O ficheiro foi guardado como UTF-16 («Texto Unicode» nos programas de escritório), que a importação não lê. Converta-o com «iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv» e importe elements-utf8.csv, ou guarde novamente a folha de cálculo como CSV no conjunto de caracteres «Unicode (UTF-8)» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Nomes com caracteres que nenhum nome de elemento tem, deturpados porque o ficheiro foi guardado no conjunto de caracteres %1 e lido como %2, para os números atómicos %3. Leia-o como %1: no psql, indique «\encoding %4» antes de \copy, ou converta-o primeiro com «iconv -f %5 -t UTF-8», e importe-o novamente (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Nomes com caracteres que nenhum nome de elemento tem, deturpados porque o ficheiro foi guardado no conjunto de caracteres %1 e lido como %2, para os números atómicos %3. Converta-o com «%4 &gt; elements-utf8.csv» e importe elements-utf8.csv em seu lugar (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como «?» ou os pares de letras («Ã³», «Å¼») que deixa um ficheiro guardado num conjunto de caracteres que não o UTF-8, ou sem letra no início ou no fim («-», um acento isolado), para os números atómicos %1. Escreva de novo essas células ou guarde novamente a folha de cálculo como CSV no conjunto de caracteres «Unicode (UTF-8)» (ou converta o ficheiro com o iconv) e importe-o novamente (%2).</translation>
     </message>
 </context>
 <context>
@@ -289,6 +317,10 @@
     <message>
         <source>Displays version information.</source>
         <translation>Mostra a informação da versão.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valor em falta após «%1».</translation>
     </message>
 </context>
 <context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: «%1» não é uma opção nem um argumento do Valtora; «valtora --help» lista-os.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: não foi possível abrir nenhum ecrã. Escolha um com DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland), ou execute o Valtora sem ecrã com «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>O gerenciador de pool de conexões na frente do servidor da %1 desistiu de esperar por uma conexão livre com o servidor, depois do tempo que a configuração query_wait_timeout permite. Feche o Valtora nos computadores que não precisam dele ou peça a quem administra o gerenciador um pool maior (default_pool_size) e inicie o Valtora novamente.</translation>
+        <translation type="vanished">O gerenciador de pool de conexões na frente do servidor da %1 desistiu de esperar por uma conexão livre com o servidor, depois do tempo que a configuração query_wait_timeout permite. Feche o Valtora nos computadores que não precisam dele ou peça a quem administra o gerenciador um pool maior (default_pool_size) e inicie o Valtora novamente.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Causas prováveis: o servidor não está em funcionamento ou este computador não consegue alcançá-lo, a linha Servername, Port, Database, Username ou Password da fonte de dados não corresponde ao servidor, ou o driver está configurado de forma errada (&quot;isql -v Elements&quot; mostra o que ele diz).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>O servidor da %1 desistiu de esperar por um bloqueio na tabela elements, depois do tempo que a configuração lock_timeout permite: outro programa mantém a tabela bloqueada, porque a está alterando ou porque deixou uma transação aberta. Peça a quem administra o servidor para encerrar a transação desse programa e inicie o Valtora novamente.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>O servidor da %1 não permite que o usuário &quot;%2&quot; leia a tabela elements. Peça a quem administra o servidor para permitir isso: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>O gerenciador de pool de conexões na frente do servidor da %1 desistiu de esperar por uma conexão com o servidor, depois do tempo que a configuração query_wait_timeout permite. Ou todas as conexões do pool estão em uso (feche o Valtora nos computadores que não precisam dele ou peça a quem administra o gerenciador um pool maior, default_pool_size), ou não é possível acessar o servidor que está por trás dele (peça a quem administra o servidor para verificar se ele está em execução). Em seguida, inicie o Valtora novamente.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como os que um arquivo salvo em outro conjunto de caracteres que não UTF-8 deixa (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), para os números atômicos %1. Salve a planilha de novo como CSV com o conjunto de caracteres &quot;Unicode (UTF-8)&quot;, ou converta o arquivo com iconv, e importe-o de novo (%2).</translation>
+        <translation type="vanished">Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como os que um arquivo salvo em outro conjunto de caracteres que não UTF-8 deixa (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), para os números atômicos %1. Salve a planilha de novo como CSV com o conjunto de caracteres &quot;Unicode (UTF-8)&quot;, ou converta o arquivo com iconv, e importe-o de novo (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>O arquivo foi salvo como UTF-16 (&quot;Texto Unicode&quot; nos programas de escritório), que a importação não lê. Converta-o com &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; e importe elements-utf8.csv, ou salve a planilha de novo como CSV com o conjunto de caracteres &quot;Unicode (UTF-8)&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Nomes com caracteres que nenhum nome de elemento tem, corrompidos porque o arquivo foi salvo no conjunto de caracteres %1 e lido como %2, para os números atômicos %3. Leia-o como %1: no psql, informe &quot;\encoding %4&quot; antes de \copy, ou converta-o antes com &quot;iconv -f %5 -t UTF-8&quot;, e importe-o de novo (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Nomes com caracteres que nenhum nome de elemento tem, corrompidos porque o arquivo foi salvo no conjunto de caracteres %1 e lido como %2, para os números atômicos %3. Converta-o com &quot;%4 &gt; elements-utf8.csv&quot; e importe elements-utf8.csv no lugar dele (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Símbolos ou nomes com caracteres que nenhum nome de elemento tem, como &quot;?&quot; ou os pares de letras (&quot;Ã³&quot;, &quot;Å¼&quot;) que um arquivo salvo em outro conjunto de caracteres que não UTF-8 deixa, ou sem letra no início ou no fim (&quot;-&quot;, um acento sozinho), para os números atômicos %1. Digite essas células de novo, ou salve a planilha de novo como CSV com o conjunto de caracteres &quot;Unicode (UTF-8)&quot; (ou converta o arquivo com iconv) e importe-o de novo (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: &quot;%1&quot; não é uma opção nem um argumento do Valtora; &quot;valtora --help&quot; lista todos.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: não foi possível abrir nenhuma tela. Escolha uma com DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) ou execute o Valtora sem tela com &quot;-platform offscreen&quot;.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: пул соединений перед сервером перестал ждать свободного соединения с сервером, прождав столько, сколько разрешает его параметр query_wait_timeout. Закройте Valtora на рабочих местах, где она не нужна, или попросите администратора пула соединений увеличить пул (default_pool_size), затем снова запустите Valtora.</translation>
+        <translation type="vanished">%1: пул соединений перед сервером перестал ждать свободного соединения с сервером, прождав столько, сколько разрешает его параметр query_wait_timeout. Закройте Valtora на рабочих местах, где она не нужна, или попросите администратора пула соединений увеличить пул (default_pool_size), затем снова запустите Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Вероятные причины: сервер не запущен или этот компьютер не может с ним связаться, строка Servername, Port, Database, Username или Password источника данных не соответствует серверу, или драйвер настроен неправильно (что он сообщает, покажет «isql -v Elements»).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: сервер перестал ждать блокировки таблицы elements, прождав столько, сколько разрешает его параметр lock_timeout: таблицу держит заблокированной другая программа, которая её изменяет или оставила открытой транзакцию. Попросите администратора сервера завершить транзакцию этой программы, затем снова запустите Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: сервер не разрешает роли «%2» читать таблицу elements. Попросите администратора сервера разрешить это: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: пул соединений перед сервером перестал ждать соединения с сервером, прождав столько, сколько разрешает его параметр query_wait_timeout. Либо все соединения его пула заняты (закройте Valtora на рабочих местах, где она не нужна, или попросите администратора пула соединений увеличить пул, default_pool_size), либо сервер за ним недоступен (попросите администратора сервера проверить, что сервер запущен). Затем снова запустите Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Символы или названия со знаками, которых нет ни в одном названии элемента (такие знаки оставляет файл, сохранённый не в кодировке UTF-8: «?», «Ã³», «Å¼»), для атомных номеров %1. Снова сохраните лист как CSV в кодировке «Unicode (UTF-8)» или преобразуйте файл с помощью iconv, а затем импортируйте его заново (%2).</translation>
+        <translation type="vanished">Символы или названия со знаками, которых нет ни в одном названии элемента (такие знаки оставляет файл, сохранённый не в кодировке UTF-8: «?», «Ã³», «Å¼»), для атомных номеров %1. Снова сохраните лист как CSV в кодировке «Unicode (UTF-8)» или преобразуйте файл с помощью iconv, а затем импортируйте его заново (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Файл сохранён в UTF-16 («Текст Юникод» в офисных программах), который импорт не читает. Преобразуйте его командой «iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv» и импортируйте elements-utf8.csv или снова сохраните лист как CSV в кодировке «Unicode (UTF-8)» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Названия со знаками, которых нет ни в одном названии элемента, искажены, потому что файл был сохранён в кодировке %1, а прочитан как %2, для атомных номеров %3. Прочитайте его как %1: в psql задайте «\encoding %4» перед \copy или сначала преобразуйте его командой «iconv -f %5 -t UTF-8», и импортируйте его заново (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Названия со знаками, которых нет ни в одном названии элемента, искажены, потому что файл был сохранён в кодировке %1, а прочитан как %2, для атомных номеров %3. Преобразуйте его командой «%4 &gt; elements-utf8.csv» и импортируйте вместо него elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Символы или названия со знаками, которых нет ни в одном названии элемента, например «?» или пары букв («Ã³», «Å¼»), которые оставляет файл, сохранённый не в кодировке UTF-8, или без буквы в начале или в конце («-», отдельный знак ударения), для атомных номеров %1. Введите эти ячейки заново или снова сохраните лист как CSV в кодировке «Unicode (UTF-8)» (или преобразуйте файл с помощью iconv) и импортируйте его заново (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: «%1» не является ни параметром, ни аргументом Valtora; их список выводит «valtora --help».</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: не удалось открыть ни один дисплей. Выберите дисплей с помощью DISPLAY (X11) или WAYLAND_DISPLAY (Wayland) либо запустите Valtora без дисплея с параметром «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

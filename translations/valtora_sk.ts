@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: správca fondu pripojení pred serverom prestal čakať na voľné pripojenie k serveru po tom, čo čakal tak dlho, ako dovoľuje jeho nastavenie query_wait_timeout. Zatvorte program Valtora na počítačoch, kde nie je potrebný, alebo požiadajte správcu fondu pripojení o väčší fond (default_pool_size), a potom program Valtora spustite znova.</translation>
+        <translation type="vanished">%1: správca fondu pripojení pred serverom prestal čakať na voľné pripojenie k serveru po tom, čo čakal tak dlho, ako dovoľuje jeho nastavenie query_wait_timeout. Zatvorte program Valtora na počítačoch, kde nie je potrebný, alebo požiadajte správcu fondu pripojení o väčší fond (default_pool_size), a potom program Valtora spustite znova.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Pravdepodobné príčiny: server nebeží alebo sa k nemu tento počítač nemôže pripojiť, riadok Servername, Port, Database, Username alebo Password zdroja údajov nezodpovedá serveru, alebo je ovládač nesprávne nastavený (čo hlási, ukáže „isql -v Elements“).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: server prestal čakať na zámok tabuľky elements po tom, čo čakal tak dlho, ako dovoľuje jeho nastavenie lock_timeout: tabuľku drží zamknutú iný program, ktorý ju práve mení alebo nechal otvorenú transakciu. Požiadajte správcu servera, aby transakciu tohto programu ukončil, a potom program Valtora spustite znova.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: server nepovoľuje role „%2“ čítať tabuľku elements. Požiadajte správcu servera, aby jej to povolil: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: správca fondu pripojení pred serverom prestal čakať na pripojenie k serveru po tom, čo čakal tak dlho, ako dovoľuje jeho nastavenie query_wait_timeout. Buď sú všetky pripojenia jeho fondu obsadené (zatvorte program Valtora na počítačoch, kde nie je potrebný, alebo požiadajte správcu fondu pripojení o väčší fond, default_pool_size), alebo server za ním nie je dostupný (požiadajte správcu servera, aby skontroloval, či server beží). Potom program Valtora spustite znova.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Značky alebo názvy so znakmi, ktoré sa v názve žiadneho prvku nevyskytujú (také znaky zanecháva súbor uložený v inej znakovej sade ako UTF-8: „?“, „Ã³“, „Å¼“), pre protónové čísla %1. Uložte hárok znova ako CSV v znakovej sade „Unicode (UTF-8)“ alebo súbor skonvertujte programom iconv a potom ho znova importujte (%2).</translation>
+        <translation type="vanished">Značky alebo názvy so znakmi, ktoré sa v názve žiadneho prvku nevyskytujú (také znaky zanecháva súbor uložený v inej znakovej sade ako UTF-8: „?“, „Ã³“, „Å¼“), pre protónové čísla %1. Uložte hárok znova ako CSV v znakovej sade „Unicode (UTF-8)“ alebo súbor skonvertujte programom iconv a potom ho znova importujte (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Súbor bol uložený ako UTF-16 („Text Unicode“ v kancelárskych programoch), ktorý import nečíta. Skonvertujte ho príkazom „iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv“ a importujte elements-utf8.csv, alebo hárok uložte znova ako CSV v znakovej sade „Unicode (UTF-8)“ (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Názvy so znakmi, ktoré sa v názve žiadneho prvku nevyskytujú, skomolené, pretože súbor bol uložený v znakovej sade %1 a prečítaný ako %2, pre protónové čísla %3. Prečítajte ho ako %1: v psql zadajte pred \copy „\encoding %4“ alebo ho najprv skonvertujte príkazom „iconv -f %5 -t UTF-8“ a znova ho importujte (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Názvy so znakmi, ktoré sa v názve žiadneho prvku nevyskytujú, skomolené, pretože súbor bol uložený v znakovej sade %1 a prečítaný ako %2, pre protónové čísla %3. Skonvertujte ho príkazom „%4 &gt; elements-utf8.csv“ a namiesto neho importujte elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Značky alebo názvy so znakmi, ktoré sa v názve žiadneho prvku nevyskytujú, napríklad „?“ alebo dvojice písmen („Ã³“, „Å¼“), ktoré zanecháva súbor uložený v inej znakovej sade ako UTF-8, alebo bez písmena na začiatku či na konci („-“, samotný akcent), pre protónové čísla %1. Tieto bunky prepíšte alebo hárok uložte znova ako CSV v znakovej sade „Unicode (UTF-8)“ (alebo súbor skonvertujte programom iconv) a znova ho importujte (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: „%1“ nie je voľba ani argument programu Valtora; vypíše ich „valtora --help“.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: nepodarilo sa otvoriť žiadny displej. Zvoľte displej pomocou DISPLAY (X11) alebo WAYLAND_DISPLAY (Wayland), alebo program Valtora spustite bez displeja s voľbou „-platform offscreen“.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>Anslutningspoolen framför servern för %1 slutade vänta på en ledig serveranslutning efter så lång tid som dess inställning query_wait_timeout tillåter. Stäng Valtora på datorer som inte behöver det, eller be den som sköter anslutningspoolen om en större pool (default_pool_size), och starta sedan om Valtora.</translation>
+        <translation type="vanished">Anslutningspoolen framför servern för %1 slutade vänta på en ledig serveranslutning efter så lång tid som dess inställning query_wait_timeout tillåter. Stäng Valtora på datorer som inte behöver det, eller be den som sköter anslutningspoolen om en större pool (default_pool_size), och starta sedan om Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Troliga orsaker: servern är inte igång eller den här datorn kan inte nå den, raden Servername, Port, Database, Username eller Password i datakällan stämmer inte med servern, eller drivrutinen är felaktigt konfigurerad (”isql -v Elements” visar vad den säger).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>Servern för %1 slutade vänta på ett lås på tabellen elements efter så lång tid som dess inställning lock_timeout tillåter: ett annat program håller tabellen låst, eftersom det håller på att ändra den eller har lämnat en transaktion öppen. Be den som sköter servern att avsluta det programmets transaktion och starta sedan om Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>Servern för %1 låter inte rollen ”%2” läsa tabellen elements. Be den som sköter servern att tillåta det: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>Anslutningspoolen framför servern för %1 slutade vänta på en serveranslutning efter så lång tid som dess inställning query_wait_timeout tillåter. Antingen används alla anslutningar i dess pool (stäng Valtora på datorer som inte behöver det, eller be den som sköter anslutningspoolen om en större pool, default_pool_size), eller så går det inte att nå servern bakom den (be den som sköter servern att kontrollera att den är igång). Starta sedan om Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Symboler eller namn med tecken som inget grundämnes namn har, så som en fil som sparats i en annan teckenuppsättning än UTF-8 lämnar dem (”?”, ”Ã³”, ”Å¼”), för atomnummer %1. Spara kalkylbladet igen som CSV i teckenuppsättningen ”Unicode (UTF-8)”, eller konvertera filen med iconv, och importera den igen (%2).</translation>
+        <translation type="vanished">Symboler eller namn med tecken som inget grundämnes namn har, så som en fil som sparats i en annan teckenuppsättning än UTF-8 lämnar dem (”?”, ”Ã³”, ”Å¼”), för atomnummer %1. Spara kalkylbladet igen som CSV i teckenuppsättningen ”Unicode (UTF-8)”, eller konvertera filen med iconv, och importera den igen (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Filen sparades som UTF-16 (”Unicode-text” i kontorsprogram), som importen inte läser. Konvertera den med ”iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv” och importera elements-utf8.csv, eller spara kalkylbladet igen som CSV i teckenuppsättningen ”Unicode (UTF-8)” (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Namn med tecken som inget grundämnes namn har, förvanskade eftersom filen sparades i teckenuppsättningen %1 och lästes som %2, för atomnummer %3. Läs den som %1: ange ”\encoding %4” i psql före \copy, eller konvertera den först med ”iconv -f %5 -t UTF-8”, och importera den igen (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Namn med tecken som inget grundämnes namn har, förvanskade eftersom filen sparades i teckenuppsättningen %1 och lästes som %2, för atomnummer %3. Konvertera den med ”%4 &gt; elements-utf8.csv” och importera elements-utf8.csv i dess ställe (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Symboler eller namn med tecken som inget grundämnes namn har, till exempel ”?” eller de bokstavspar (”Ã³”, ”Å¼”) som en fil sparad i en annan teckenuppsättning än UTF-8 lämnar, eller utan bokstav i början eller slutet (”-”, en ensam accent), för atomnummer %1. Skriv in cellerna igen, eller spara kalkylbladet igen som CSV i teckenuppsättningen ”Unicode (UTF-8)” (eller konvertera filen med iconv) och importera den igen (%2).</translation>
     </message>
 </context>
 <context>
@@ -289,6 +317,10 @@
     <message>
         <source>Displays version information.</source>
         <translation>Visar versionsinformation.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Värde saknas efter ”%1”.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: ”%1” är varken ett alternativ eller ett argument till Valtora; ”valtora --help” listar dem.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: ingen skärm kunde öppnas. Välj en med DISPLAY (X11) eller WAYLAND_DISPLAY (Wayland), eller kör Valtora utan skärm med ”-platform offscreen”.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: sunucunun önündeki bağlantı havuzlayıcı, query_wait_timeout ayarının izin verdiği süre kadar bekledikten sonra boş bir sunucu bağlantısı beklemekten vazgeçti. Valtora’yı ihtiyaç duyulmayan bilgisayarlarda kapatın ya da bağlantı havuzlayıcıyı yöneten kişiden daha büyük bir havuz (default_pool_size) isteyin, ardından Valtora’yı yeniden başlatın.</translation>
+        <translation type="vanished">%1: sunucunun önündeki bağlantı havuzlayıcı, query_wait_timeout ayarının izin verdiği süre kadar bekledikten sonra boş bir sunucu bağlantısı beklemekten vazgeçti. Valtora’yı ihtiyaç duyulmayan bilgisayarlarda kapatın ya da bağlantı havuzlayıcıyı yöneten kişiden daha büyük bir havuz (default_pool_size) isteyin, ardından Valtora’yı yeniden başlatın.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Olası nedenler: sunucu çalışmıyor ya da bu bilgisayar sunucuya ulaşamıyor, veri kaynağının Servername, Port, Database, Username ya da Password satırı sunucuyla uyuşmuyor ya da sürücü yanlış yapılandırılmış (sürücünün ne dediğini “isql -v Elements” gösterir).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: sunucu, lock_timeout ayarının izin verdiği süre kadar bekledikten sonra elements tablosu üzerindeki kilidi beklemekten vazgeçti: başka bir program, tabloyu değiştirdiği ya da bir işlemi (transaction) açık bıraktığı için tabloyu kilitli tutuyor. Sunucuyu yöneten kişiden o programın işlemini sonlandırmasını isteyin, ardından Valtora’yı yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: sunucu, “%2” rolünün elements tablosunu okumasına izin vermiyor. Sunucuyu yöneten kişiden buna izin vermesini isteyin: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: sunucunun önündeki bağlantı havuzlayıcı, query_wait_timeout ayarının izin verdiği süre kadar bekledikten sonra bir sunucu bağlantısı beklemekten vazgeçti. Ya havuzundaki bağlantıların hepsi kullanımda (Valtora’yı ihtiyaç duyulmayan bilgisayarlarda kapatın veya bağlantı havuzlayıcıyı yöneten kişiden default_pool_size ayarıyla daha büyük bir havuz isteyin) ya da arkasındaki sunucuya ulaşılamıyor (sunucuyu yöneten kişiden sunucunun çalışıp çalışmadığını denetlemesini isteyin). Ardından Valtora’yı yeniden başlatın.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Hiçbir element adında bulunmayan, UTF-8 dışında bir karakter kümesiyle kaydedilmiş bir dosyanın bıraktığı türden karakterler (“?”, “Ã³”, “Å¼”) içeren semboller ya da adlar, şu atom numaraları için: %1. Sayfayı “Unicode (UTF-8)” karakter kümesiyle yeniden CSV olarak kaydedin ya da dosyayı iconv ile dönüştürün, ardından yeniden içe aktarın (%2).</translation>
+        <translation type="vanished">Hiçbir element adında bulunmayan, UTF-8 dışında bir karakter kümesiyle kaydedilmiş bir dosyanın bıraktığı türden karakterler (“?”, “Ã³”, “Å¼”) içeren semboller ya da adlar, şu atom numaraları için: %1. Sayfayı “Unicode (UTF-8)” karakter kümesiyle yeniden CSV olarak kaydedin ya da dosyayı iconv ile dönüştürün, ardından yeniden içe aktarın (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Dosya UTF-16 olarak kaydedilmiş (ofis programlarında “Unicode metin”); içe aktarma bunu okumaz. Dosyayı “iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv” ile dönüştürüp elements-utf8.csv dosyasını içe aktarın ya da sayfayı “Unicode (UTF-8)” karakter kümesiyle yeniden CSV olarak kaydedin (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Dosya %1 karakter kümesiyle kaydedilip %2 olarak okunduğu için bozulmuş, hiçbir element adında bulunmayan karakterler içeren adlar, şu atom numaraları için: %3. Dosyayı %1 olarak okuyun: psql içinde \copy öncesinde “\encoding %4” verin ya da önce “iconv -f %5 -t UTF-8” ile dönüştürün ve yeniden içe aktarın (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Dosya %1 karakter kümesiyle kaydedilip %2 olarak okunduğu için bozulmuş, hiçbir element adında bulunmayan karakterler içeren adlar, şu atom numaraları için: %3. Dosyayı “%4 &gt; elements-utf8.csv” ile dönüştürün ve onun yerine elements-utf8.csv dosyasını içe aktarın (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Hiçbir element adında bulunmayan karakterler içeren (“?” ya da UTF-8 dışında bir karakter kümesiyle kaydedilmiş bir dosyanın bıraktığı “Ã³”, “Å¼” gibi harf çiftleri) veya başında ya da sonunda harf olmayan (“-”, tek başına bir aksan) semboller ya da adlar, şu atom numaraları için: %1. Bu hücreleri yeniden yazın ya da sayfayı “Unicode (UTF-8)” karakter kümesiyle yeniden CSV olarak kaydedin (veya dosyayı iconv ile dönüştürün) ve yeniden içe aktarın (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: “%1”, Valtora’nın bir seçeneği ya da argümanı değil; bunları “valtora --help” listeler.</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: hiçbir ekran açılamadı. DISPLAY (X11) ya da WAYLAND_DISPLAY (Wayland) ile bir ekran seçin veya Valtora’yı “-platform offscreen” ile ekransız çalıştırın.</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1: пул з’єднань перед сервером перестав чекати на вільне з’єднання з сервером, прочекавши стільки, скільки дозволяє його параметр query_wait_timeout. Закрийте Valtora на робочих місцях, де вона не потрібна, або попросіть адміністратора пулу з’єднань збільшити пул (default_pool_size), а потім знову запустіть Valtora.</translation>
+        <translation type="vanished">%1: пул з’єднань перед сервером перестав чекати на вільне з’єднання з сервером, прочекавши стільки, скільки дозволяє його параметр query_wait_timeout. Закрийте Valtora на робочих місцях, де вона не потрібна, або попросіть адміністратора пулу з’єднань збільшити пул (default_pool_size), а потім знову запустіть Valtora.</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>Імовірні причини: сервер не запущено або цей комп’ютер не може з ним зв’язатися, рядок Servername, Port, Database, Username або Password джерела даних не відповідає серверу, або драйвер налаштовано неправильно (що він повідомляє, покаже «isql -v Elements»).</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1: сервер перестав чекати на блокування таблиці elements, прочекавши стільки, скільки дозволяє його параметр lock_timeout: таблицю тримає заблокованою інша програма, яка її змінює або залишила відкритою транзакцію. Попросіть адміністратора сервера завершити транзакцію цієї програми, а потім знову запустіть Valtora.</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1: сервер не дозволяє ролі «%2» читати таблицю elements. Попросіть адміністратора сервера дозволити це: grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1: пул з’єднань перед сервером перестав чекати на з’єднання з сервером, прочекавши стільки, скільки дозволяє його параметр query_wait_timeout. Або всі з’єднання його пулу зайняті (закрийте Valtora на робочих місцях, де вона не потрібна, чи попросіть адміністратора пулу з’єднань збільшити пул, default_pool_size), або сервер за ним недоступний (попросіть адміністратора сервера перевірити, чи працює сервер). Потім знову запустіть Valtora.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>Символи або назви зі знаками, яких немає в жодній назві елемента (такі знаки залишає файл, збережений не в кодуванні UTF-8: «?», «Ã³», «Å¼»), для протонних чисел %1. Знову збережіть аркуш як CSV у кодуванні «Unicode (UTF-8)» або перетворіть файл за допомогою iconv, а потім імпортуйте його повторно (%2).</translation>
+        <translation type="vanished">Символи або назви зі знаками, яких немає в жодній назві елемента (такі знаки залишає файл, збережений не в кодуванні UTF-8: «?», «Ã³», «Å¼»), для протонних чисел %1. Знову збережіть аркуш як CSV у кодуванні «Unicode (UTF-8)» або перетворіть файл за допомогою iconv, а потім імпортуйте його повторно (%2).</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>Файл збережено в UTF-16 («Текст Юнікод» в офісних програмах), який імпорт не читає. Перетворіть його командою «iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv» і імпортуйте elements-utf8.csv або знову збережіть аркуш як CSV у кодуванні «Unicode (UTF-8)» (%2).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>Назви зі знаками, яких немає в жодній назві елемента, спотворені, бо файл було збережено в кодуванні %1, а прочитано як %2, для протонних чисел %3. Прочитайте його як %1: у psql задайте «\encoding %4» перед \copy або спершу перетворіть його командою «iconv -f %5 -t UTF-8», і імпортуйте його повторно (%6).</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>Назви зі знаками, яких немає в жодній назві елемента, спотворені, бо файл було збережено в кодуванні %1, а прочитано як %2, для протонних чисел %3. Перетворіть його командою «%4 &gt; elements-utf8.csv» і імпортуйте замість нього elements-utf8.csv (%5).</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>Символи або назви зі знаками, яких немає в жодній назві елемента, наприклад «?» або пари літер («Ã³», «Å¼»), які залишає файл, збережений не в кодуванні UTF-8, або без літери на початку чи в кінці («-», окремий наголос), для протонних чисел %1. Введіть ці клітинки заново або знову збережіть аркуш як CSV у кодуванні «Unicode (UTF-8)» (або перетворіть файл за допомогою iconv) і імпортуйте його повторно (%2).</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: «%1» не є ні параметром, ні аргументом Valtora; їх перелік виводить «valtora --help».</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: не вдалося відкрити жоден дисплей. Виберіть дисплей за допомогою DISPLAY (X11) або WAYLAND_DISPLAY (Wayland) чи запустіть Valtora без дисплея з параметром «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1的服务器前的连接池程序在等待空闲服务器连接时，等待时长达到其设置 query_wait_timeout 的上限后放弃了等待。请在不需要 Valtora 的计算机上关闭它，或请连接池管理员扩大连接池（default_pool_size），然后重新启动 Valtora。</translation>
+        <translation type="vanished">%1的服务器前的连接池程序在等待空闲服务器连接时，等待时长达到其设置 query_wait_timeout 的上限后放弃了等待。请在不需要 Valtora 的计算机上关闭它，或请连接池管理员扩大连接池（default_pool_size），然后重新启动 Valtora。</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>可能的原因：服务器未运行或此计算机无法访问它，数据源的 Servername、Port、Database、Username 或 Password 行与服务器不符，或者驱动程序配置有误（“isql -v Elements”可显示驱动程序给出的信息）。</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1的服务器在等待 elements 表上的锁时，等待时长达到其设置 lock_timeout 的上限后放弃了等待：另一个程序正在修改该表，或者留下了未结束的事务，因而一直锁定着该表。请服务器管理员结束该程序的事务，然后重新启动 Valtora。</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1的服务器不允许角色“%2”读取 elements 表。请服务器管理员授予该权限：grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1的服务器前的连接池程序在等待服务器连接时，等待时长达到其设置 query_wait_timeout 的上限后放弃了等待。可能是其连接池中的所有连接都在使用中（请在不需要 Valtora 的计算机上关闭它，或请连接池管理员通过 default_pool_size 扩大连接池），也可能是无法连接到其后的服务器（请服务器管理员检查服务器是否正在运行）。之后请重新启动 Valtora。</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>以下原子序数的符号或名称中含有任何元素名称都不会有的字符，以 UTF-8 以外的字符集保存的文件就会留下这样的字符（“?”、“Ã³”、“Å¼”）：%1。请将工作表以“Unicode (UTF-8)”字符集重新另存为 CSV，或用 iconv 转换该文件，然后重新导入（%2）。</translation>
+        <translation type="vanished">以下原子序数的符号或名称中含有任何元素名称都不会有的字符，以 UTF-8 以外的字符集保存的文件就会留下这样的字符（“?”、“Ã³”、“Å¼”）：%1。请将工作表以“Unicode (UTF-8)”字符集重新另存为 CSV，或用 iconv 转换该文件，然后重新导入（%2）。</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>该文件以 UTF-16 保存（办公软件中的“Unicode 文本”），导入无法读取。请用“iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv”转换它并导入 elements-utf8.csv，或将工作表以“Unicode (UTF-8)”字符集重新另存为 CSV（%2）。</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>以下原子序数的名称含有任何元素名称都不会有的字符，因为文件以字符集 %1 保存，却按 %2 读取而成了乱码：%3。请按 %1 读取它：在 psql 中于 \copy 之前执行“\encoding %4”，或先用“iconv -f %5 -t UTF-8”转换它，然后重新导入（%6）。</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>以下原子序数的名称含有任何元素名称都不会有的字符，因为文件以字符集 %1 保存，却按 %2 读取而成了乱码：%3。请用“%4 &gt; elements-utf8.csv”转换它，然后改为导入 elements-utf8.csv（%5）。</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>以下原子序数的符号或名称中含有任何元素名称都不会有的字符，例如“?”或以 UTF-8 以外的字符集保存的文件留下的字母组合（“Ã³”、“Å¼”），或者开头或结尾不是字母（“-”、单独的重音符号）：%1。请重新输入这些单元格，或将工作表以“Unicode (UTF-8)”字符集重新另存为 CSV（或用 iconv 转换该文件），然后重新导入（%2）。</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: “%1”不是 Valtora 的选项或参数；“valtora --help”会列出所有选项和参数。</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: 无法打开任何显示。请通过 DISPLAY（X11）或 WAYLAND_DISPLAY（Wayland）指定一个显示，或使用“-platform offscreen”在没有显示的情况下运行 Valtora。</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The connection pooler in front of the server of %1 gave up waiting for a free server connection, after as long as its setting query_wait_timeout allows. Close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool (default_pool_size), then start Valtora again.</source>
-        <translation>%1的伺服器前端的連線池程式在等待閒置的伺服器連線時，等待時間達到其設定 query_wait_timeout 的上限後放棄了等待。請在不需要 Valtora 的電腦上關閉它，或請連線池管理員擴大連線池（default_pool_size），然後重新啟動 Valtora。</translation>
+        <translation type="vanished">%1的伺服器前端的連線池程式在等待閒置的伺服器連線時，等待時間達到其設定 query_wait_timeout 的上限後放棄了等待。請在不需要 Valtora 的電腦上關閉它，或請連線池管理員擴大連線池（default_pool_size），然後重新啟動 Valtora。</translation>
     </message>
     <message>
         <source>Likely causes: the table elements or one of its columns was changed while the quiz ran, the server ended the connection, or the driver cannot read a value of the table.</source>
@@ -96,6 +96,18 @@
     <message>
         <source>Likely causes: the server is not running or this computer cannot reach it, the data source&apos;s Servername, Port, Database, Username or Password line does not match the server, or its driver is set up wrongly (&quot;isql -v Elements&quot; shows what it says).</source>
         <translation>可能的原因：伺服器未執行或這台電腦無法連到它，資料來源的 Servername、Port、Database、Username 或 Password 行與伺服器不符，或者驅動程式設定有誤（「isql -v Elements」可顯示驅動程式給出的訊息）。</translation>
+    </message>
+    <message>
+        <source>The server of %1 gave up waiting for a lock on the table elements, after as long as its setting lock_timeout allows: another program holds the table locked, changing it or in a transaction left open. Ask whoever runs the server to end that program&apos;s transaction, then start Valtora again.</source>
+        <translation>%1的伺服器在等待 elements 資料表上的鎖定時，等待時間達到其設定 lock_timeout 的上限後放棄了等待：另一個程式正在修改該資料表，或者留下了未結束的交易，因而一直鎖定著該資料表。請伺服器管理員結束該程式的交易，然後重新啟動 Valtora。</translation>
+    </message>
+    <message>
+        <source>The server of %1 does not let the role &quot;%2&quot; read the table elements. Ask whoever runs the server to allow it: grant select on elements to %2;</source>
+        <translation>%1的伺服器不允許角色「%2」讀取 elements 資料表。請伺服器管理員授予該權限：grant select on elements to %2;</translation>
+    </message>
+    <message>
+        <source>The connection pooler in front of the server of %1 gave up waiting for a server connection, after as long as its setting query_wait_timeout allows. Either every connection of its pool is in use (close Valtora on desks that do not need it, or ask whoever runs the pooler for a larger pool, default_pool_size), or the server behind it cannot be reached (ask whoever runs it to check that it is running). Then start Valtora again.</source>
+        <translation>%1的伺服器前端的連線池程式在等待伺服器連線時，等待時間達到其設定 query_wait_timeout 的上限後放棄了等待。可能是其連線池中的所有連線都在使用中（請在不需要 Valtora 的電腦上關閉它，或請連線池管理員透過 default_pool_size 擴大連線池），也可能是無法連線到其後端的伺服器（請伺服器管理員檢查伺服器是否正在執行）。之後請重新啟動 Valtora。</translation>
     </message>
 </context>
 <context>
@@ -261,7 +273,23 @@
     </message>
     <message>
         <source>Symbols or names with characters that no element&apos;s name has, as a file saved in another character set than UTF-8 leaves them (&quot;?&quot;, &quot;Ã³&quot;, &quot;Å¼&quot;), for atomic numbers %1. Save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot;, or convert the file with iconv, and import it again (%2).</source>
-        <translation>以下原子序的符號或名稱中含有任何元素名稱都不會有的字元，以 UTF-8 以外的字元集儲存的檔案就會留下這樣的字元（「?」、「Ã³」、「Å¼」）：%1。請將工作表以「Unicode (UTF-8)」字元集重新另存為 CSV，或用 iconv 轉換該檔案，然後重新匯入（%2）。</translation>
+        <translation type="vanished">以下原子序的符號或名稱中含有任何元素名稱都不會有的字元，以 UTF-8 以外的字元集儲存的檔案就會留下這樣的字元（「?」、「Ã³」、「Å¼」）：%1。請將工作表以「Unicode (UTF-8)」字元集重新另存為 CSV，或用 iconv 轉換該檔案，然後重新匯入（%2）。</translation>
+    </message>
+    <message>
+        <source>The file was saved as UTF-16 (&quot;Unicode text&quot; in office programs), which the import does not read. Convert it with &quot;iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv&quot; and import elements-utf8.csv, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (%2).</source>
+        <translation>該檔案以 UTF-16 儲存（辦公軟體中的「Unicode 文字」），匯入無法讀取。請用「iconv -f %1 -t UTF-8 elements.csv &gt; elements-utf8.csv」轉換它並匯入 elements-utf8.csv，或將工作表以「Unicode (UTF-8)」字元集重新另存為 CSV（%2）。</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Read it as %1: in psql, give &quot;\encoding %4&quot; before \copy, or convert it first with &quot;iconv -f %5 -t UTF-8&quot;, and import it again (%6).</source>
+        <translation>以下原子序的名稱含有任何元素名稱都不會有的字元，因為檔案以字元集 %1 儲存，卻依 %2 讀取而成了亂碼：%3。請依 %1 讀取它：在 psql 中於 \copy 之前執行「\encoding %4」，或先用「iconv -f %5 -t UTF-8」轉換它，然後重新匯入（%6）。</translation>
+    </message>
+    <message>
+        <source>Names with characters that no element&apos;s name has, garbled because the file was saved in the character set %1 and read as %2, for atomic numbers %3. Convert it with &quot;%4 &gt; elements-utf8.csv&quot; and import elements-utf8.csv in its place (%5).</source>
+        <translation>以下原子序的名稱含有任何元素名稱都不會有的字元，因為檔案以字元集 %1 儲存，卻依 %2 讀取而成了亂碼：%3。請用「%4 &gt; elements-utf8.csv」轉換它，然後改為匯入 elements-utf8.csv（%5）。</translation>
+    </message>
+    <message>
+        <source>Symbols or names with characters that no element&apos;s name has, such as &quot;?&quot; or the letter pairs (&quot;Ã³&quot;, &quot;Å¼&quot;) that a file saved in another character set than UTF-8 leaves, or with no letter at their start or end (&quot;-&quot;, a lone accent), for atomic numbers %1. Retype those cells, or save the sheet again as CSV in the character set &quot;Unicode (UTF-8)&quot; (or convert the file with iconv) and import it again (%2).</source>
+        <translation>以下原子序的符號或名稱中含有任何元素名稱都不會有的字元，例如「?」或以 UTF-8 以外的字元集儲存的檔案留下的字母組合（「Ã³」、「Å¼」），或者開頭或結尾不是字母（「-」、單獨的重音符號）：%1。請重新輸入這些儲存格，或將工作表以「Unicode (UTF-8)」字元集重新另存為 CSV（或用 iconv 轉換該檔案），然後重新匯入（%2）。</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,10 @@
     </message>
     <message>
         <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -431,6 +463,10 @@
     <message>
         <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
         <translation>valtora: 「%1」不是 Valtora 的選項或引數；「valtora --help」會列出所有選項和引數。</translation>
+    </message>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: 無法開啟任何顯示。請透過 DISPLAY（X11）或 WAYLAND_DISPLAY（Wayland）指定一個顯示，或使用「-platform offscreen」在沒有顯示的情況下執行 Valtora。</translation>
     </message>
 </context>
 </TS>

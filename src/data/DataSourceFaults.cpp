@@ -22,7 +22,7 @@ using enum DataSourceFault;
 // SQLSTATEs that name one cause alone, whoever sends them: the server's own (PostgreSQL passes
 // them on through psqlODBC and PgBouncer) and the ODBC classes of a lost connection and of a
 // timeout.
-const std::array<std::pair<QLatin1StringView, DataSourceFault>, 13> kStates{{
+const std::array<std::pair<QLatin1StringView, DataSourceFault>, 15> kStates{{
     {QLatin1StringView("53300"), ServerFull},
     {QLatin1StringView("28000"), LoginRefused},
     {QLatin1StringView("28P01"), LoginRefused},
@@ -31,6 +31,8 @@ const std::array<std::pair<QLatin1StringView, DataSourceFault>, 13> kStates{{
     {QLatin1StringView("57P02"), ConnectionLost},
     {QLatin1StringView("57P03"), ServerNotReady},
     {QLatin1StringView("57P05"), IdleSessionClosed},
+    {QLatin1StringView("55P03"), LockTimeout},
+    {QLatin1StringView("42501"), NoPrivilege},
     {QLatin1StringView("08S01"), ConnectionLost},
     {QLatin1StringView("08003"), ConnectionLost},
     {QLatin1StringView("08006"), ConnectionLost},
@@ -69,13 +71,14 @@ const std::array<std::pair<DataSourceFault, const char*>, 5> kClientWords{{
 }};
 
 // The faults a PostgreSQL server's words tell of, by their names in the table of its words.
-const std::array<std::pair<QLatin1StringView, DataSourceFault>, 7> kServerFaultNames{{
+const std::array<std::pair<QLatin1StringView, DataSourceFault>, 8> kServerFaultNames{{
     {QLatin1StringView("ServerFull"), ServerFull},
     {QLatin1StringView("LoginRefused"), LoginRefused},
     {QLatin1StringView("ServerNotReady"), ServerNotReady},
     {QLatin1StringView("ConnectionEnded"), ConnectionEnded},
     {QLatin1StringView("IdleSessionClosed"), IdleSessionClosed},
     {QLatin1StringView("QueryCancelled"), QueryCancelled},
+    {QLatin1StringView("LockTimeout"), LockTimeout},
     {QLatin1StringView("NoAnswer"), NoAnswer},
 }};
 
@@ -103,8 +106,13 @@ const QList<ServerWords>& ServerWordsTable() {
                 QStringList parts = fields[2].split(argument);
                 for (QString& part : parts)
                     part = QRegularExpression::escape(part);
-                read.append({fault, QRegularExpression(parts.join(QLatin1String(".*")),
-                                                       QRegularExpression::CaseInsensitiveOption)});
+                // The whole message: after the start or its severity ("ERROR:  "), up to the
+                // end, a line's end or the ";" before the driver's own words.
+                read.append(
+                    {fault, QRegularExpression(QStringLiteral("(?:^|:\\s*)(?:%1)\\s*(?:;|$)")
+                                                   .arg(parts.join(QLatin1String(".*"))),
+                                               QRegularExpression::CaseInsensitiveOption |
+                                                   QRegularExpression::MultilineOption)});
             }
         }
         return read;
@@ -252,12 +260,29 @@ QString DescribeFault(DataSourceFault fault, const DataSourceDetails& source,
                 "Start Valtora again.")
                 .arg(dataSource);
         break;
+    case LockTimeout:
+        message = DataSourceFaults::tr(
+                      "The server of %1 gave up waiting for a lock on the table elements, after as "
+                      "long as its setting lock_timeout allows: another program holds the table "
+                      "locked, changing it or in a transaction left open. Ask whoever runs the "
+                      "server to end that program's transaction, then start Valtora again.")
+                      .arg(dataSource);
+        break;
+    case NoPrivilege:
+        message = DataSourceFaults::tr(
+                      "The server of %1 does not let the role \"%2\" read the table elements. "
+                      "Ask whoever runs the server to allow it: grant select on elements to %2;")
+                      .arg(dataSource,
+                           source.username.isEmpty() ? QStringLiteral("quiz") : source.username);
+        break;
     case PoolerWaitLimit:
         message = DataSourceFaults::tr(
                       "The connection pooler in front of the server of %1 gave up waiting for a "
-                      "free server connection, after as long as its setting query_wait_timeout "
-                      "allows. Close Valtora on desks that do not need it, or ask whoever runs the "
-                      "pooler for a larger pool (default_pool_size), then start Valtora again.")
+                      "server connection, after as long as its setting query_wait_timeout allows. "
+                      "Either every connection of its pool is in use (close Valtora on desks that "
+                      "do not need it, or ask whoever runs the pooler for a larger pool, "
+                      "default_pool_size), or the server behind it cannot be reached (ask whoever "
+                      "runs it to check that it is running). Then start Valtora again.")
                       .arg(dataSource);
         break;
     case NoAnswer:

@@ -15,6 +15,8 @@ struct DataSourceDetails {
     // whether it is SQLite's driver and, if so, its Database line.
     QString name;
     QString driver;
+    // The role it logs in as (its Username or UID line), where it names one.
+    QString username;
     bool driverInstalled = true;
     bool sqlite = false;
     QString databaseFile;
@@ -44,6 +46,8 @@ enum class DataSourceFault {
     ConnectionEnded,
     IdleSessionClosed,
     QueryCancelled,
+    LockTimeout,
+    NoPrivilege,
     PoolerWaitLimit,
     NoAnswer,
 };
@@ -54,7 +58,8 @@ enum class FailedStep { Opening, Querying };
 
 // The fault a driver's report tells of, if it is one of these. The SQLSTATE decides where it
 // names one cause alone; otherwise the words, in English as the client side words them and in
-// every language a PostgreSQL server speaks.
+// every language a PostgreSQL server speaks: a server's message whole, never one that only
+// begins like it ("canceling statement due to lock timeout" is no statement timeout).
 [[nodiscard]] std::optional<DataSourceFault> RecognizeFault(const DataSourceDetails& source,
                                                             const DriverReport& report);
 

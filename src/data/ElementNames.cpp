@@ -3,6 +3,7 @@
 
 #include "ElementNames.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -29,4 +30,12 @@ ElementNames::ElementNames(const QString& language)
     if (base != code)
         ReadNamesFile(base, forms_);
     ReadNamesFile(code, forms_);
+}
+
+QStringList ElementNames::Languages() {
+    QStringList codes = QDir(QStringLiteral(":/valtora/names"))
+                            .entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name);
+    for (QString& code : codes)
+        code.chop(4);
+    return codes;
 }

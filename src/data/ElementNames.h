@@ -15,6 +15,9 @@ class ElementNames {
 public:
     explicit ElementNames(const QString& language = {});
 
+    // The codes of every language and variant whose names Valtora has ("de", "en_US", ...).
+    static QStringList Languages();
+
     // The language's code as given ("de", "en_US"), or nothing for English.
     const QString& Language() const { return language_; }
     // Each atomic number the language names, with its forms: the shown one first.

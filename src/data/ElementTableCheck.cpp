@@ -4,13 +4,16 @@
 #include "ElementTableCheck.h"
 
 #include "ElementDatabase.h"
+#include "ElementNames.h"
 #include "ElementTable.h"
 #include "FieldText.h"
 #include "platform/RuntimeError.h"
 #include "quiz/AnswerCheck.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringConverter>
@@ -101,6 +104,22 @@ QStringList Values(const QSqlRecord& row) {
     return values;
 }
 
+// Which UTF-16 a file was saved in, as iconv names it, where the column names the import made of
+// it show one: its byte order mark read as single bytes ("ÿþ"), or, without one, the first
+// letter of the header before a NUL byte ended it, and the names that began with one ("?_2").
+QString Utf16Saved(const QStringList& names) {
+    const QString first = names.value(0);
+    if (first.startsWith(u"ÿþ") || first.startsWith(u"þÿ") || first.startsWith(u"\ufffd\ufffd"))
+        return QStringLiteral("UTF-16");
+    static const QRegularExpression unnamed(QStringLiteral("^\\?(_[0-9]+)?$"));
+    const bool cut =
+        names.size() > 1 && std::all_of(names.cbegin() + 1, names.cend(), [](const QString& name) {
+            return unnamed.match(name).hasMatch();
+        });
+    return cut && first.size() == 1 && first.front().isLetter() ? QStringLiteral("UTF-16LE")
+                                                                : QString();
+}
+
 // What the columns a table has tell of how its file was imported: the four names joined by
 // semicolons or tabs in one column's name, or standing in the first row below a title.
 QString ColumnsFound(ElementDatabase& database, const QSqlRecord& columns) {
@@ -120,6 +139,17 @@ QString ColumnsFound(ElementDatabase& database, const QSqlRecord& columns) {
                                               "(%1).")
                             .arg(SeeSpreadsheetRecipes());
         }
+    }
+    QStringList fieldNames;
+    for (int i = 0; i < columns.count(); ++i)
+        fieldNames.append(columns.fieldName(i));
+    if (const QString utf16 = Utf16Saved(fieldNames); !utf16.isEmpty()) {
+        diagnosis = ElementTableCheck::tr(
+                        "The file was saved as UTF-16 (\"Unicode text\" in office programs), "
+                        "which the import does not read. Convert it with \"iconv -f %1 -t UTF-8 "
+                        "elements.csv > elements-utf8.csv\" and import elements-utf8.csv, or save "
+                        "the sheet again as CSV in the character set \"Unicode (UTF-8)\" (%2).")
+                        .arg(utf16, SeeSpreadsheetRecipes());
     }
     auto firstRow = std::make_shared<QStringList>();
     const ElementDatabase::Read read =
@@ -242,11 +272,8 @@ int DrawableNumber(const QVariant& value) {
 }
 
 // Whether a symbol or a name holds only what element names hold: letters and their marks, and
-// blanks, hyphens, apostrophes and Catalan's middle dot ("Beril·li") between them; and where its
-// bytes are known (in hexadecimal), whether they were UTF-8.
-bool ElementText(const QString& text, const QVariant& hexBytes) {
-    if (hexBytes.isValid() && !QByteArray::fromHex(FieldText(hexBytes).toLatin1()).isValidUtf8())
-        return false;
+// blanks, hyphens, apostrophes and Catalan's middle dot ("Beril·li") between them.
+bool ElementText(const QString& text) {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         return c.isLetter() || c.isMark() || c == u' ' || c == u'-' || c == u'\'' ||
                c == u'\u2019' || c == u'\u00b7';
@@ -267,32 +294,179 @@ bool ReadsAsMisdecodedUtf8(const QString& text) {
     return false;
 }
 
-// What keeps a symbol or a name from being answered as it stands, the first that applies.
-enum class TextProblem { None, Empty, Invisible, NotUtf8, Blanks };
-
-TextProblem Inspect(const QString& text, const QVariant& bytes) {
-    if (text.trimmed().isEmpty())
-        return TextProblem::Empty;
-    if (std::any_of(text.cbegin(), text.cend(),
-                    [](QChar c) { return c.category() == QChar::Other_Format; }))
-        return TextProblem::Invisible;
-    if (!ElementText(text, bytes) || ReadsAsMisdecodedUtf8(text))
-        return TextProblem::NotUtf8;
-    if (text != text.trimmed())
-        return TextProblem::Blanks;
-    return TextProblem::None;
+// Whether a symbol or a name begins with a letter and ends with one, or with a letter's marks:
+// a cell of "-" or of a lone accent names nothing.
+bool LettersAtEnds(const QString& text) {
+    qsizetype last = text.size() - 1;
+    while (last > 0 && text.at(last).isMark())
+        --last;
+    return text.front().isLetter() && text.at(last).isLetter();
 }
 
+TextFault Inspect(const StoredText& stored) {
+    const QString& text = stored.text;
+    // Bytes that are no UTF-8 come out of the driver as anything, or nothing.
+    if (stored.bytes && !stored.bytes->isValidUtf8())
+        return TextFault::Strange;
+    if (text.trimmed().isEmpty())
+        return TextFault::Empty;
+    if (text != text.trimmed())
+        return TextFault::Blanks;
+    // Before invisible characters: UTF-8's "í" read as Windows-1250 ends in a soft hyphen.
+    if (ReadsAsMisdecodedUtf8(text))
+        return TextFault::Strange;
+    if (std::any_of(text.cbegin(), text.cend(),
+                    [](QChar c) { return c.category() == QChar::Other_Format; }))
+        return TextFault::Invisible;
+    if (!ElementText(text) || !LettersAtEnds(text))
+        return TextFault::Strange;
+    return TextFault::None;
+}
+
+// The character sets office programs save sheets in, and that iconv or psql are told to read
+// them as, most used first: where two read a table alike, the first is named.
+const std::array<CharacterSet, 15> kCharacterSets{{
+    {"UTF-8", "UTF-8", "UTF8"},
+    {"Windows-1252", "WINDOWS-1252", "WIN1252"},
+    {"Windows-1250", "WINDOWS-1250", "WIN1250"},
+    {"Windows-1251", "WINDOWS-1251", "WIN1251"},
+    {"Windows-1253", "WINDOWS-1253", "WIN1253"},
+    {"Windows-1254", "WINDOWS-1254", "WIN1254"},
+    {"ISO-8859-2", "ISO-8859-2", "LATIN2"},
+    {"ISO-8859-5", "ISO-8859-5", "ISO_8859_5"},
+    {"ISO-8859-7", "ISO-8859-7", "ISO_8859_7"},
+    {"ISO-8859-9", "ISO-8859-9", "LATIN5"},
+    {"KOI8-R", "KOI8-R", "KOI8R"},
+    {"KOI8-U", "KOI8-U", "KOI8U"},
+    {"GBK", "GBK", "GBK"},
+    {"GB18030", "GB18030", "GB18030"},
+    {"Big5", "BIG5", "BIG5"},
+}};
+const CharacterSet& kUtf8 = kCharacterSets.front();
+
+// Every name of every language Valtora knows, by atomic number, compared in Unicode's case
+// folding and normal form C.
+class KnownNames {
+public:
+    static const KnownNames& All() {
+        static const KnownNames names;
+        return names;
+    }
+    bool Has(int number, const QString& name) const {
+        return names_.value(number).contains(Key(name));
+    }
+
+private:
+    KnownNames() {
+        for (const QString& language : ElementNames::Languages()) {
+            const ElementNames names(language);
+            for (auto it = names.Forms().cbegin(); it != names.Forms().cend(); ++it) {
+                for (const QString& form : it.value())
+                    names_[it.key()].insert(Key(form));
+            }
+        }
+    }
+    static QString Key(const QString& name) {
+        return name.trimmed().normalized(QString::NormalizationForm_C).toCaseFolded();
+    }
+    QHash<int, QSet<QString>> names_;
+};
+
+// The bytes a name was imported as: as stored where they are known, else its text in UTF-8.
+QByteArray ImportedBytes(const StoredText& stored) {
+    return stored.bytes.value_or(stored.text.toUtf8());
+}
+
+// Converts in one go, each time afresh: a converter keeps its errors once it has met one.
+std::optional<QByteArray> Encoded(const QString& text, const CharacterSet& set) {
+    QStringEncoder encoder(set.name, QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder(text);
+    return encoder.hasError() ? std::nullopt : std::optional(bytes);
+}
+std::optional<QString> Decoded(const QByteArray& bytes, const CharacterSet& set) {
+    QStringDecoder decoder(set.name, QStringConverter::Flag::Stateless);
+    QString text = decoder(bytes);
+    return decoder.hasError() ? std::nullopt : std::optional(text);
+}
+
+// The names a file saved in `savedIn` and read as `readAs` garbled: those that, read back the
+// other way, are names of their element in a language Valtora knows.
+QMap<int, QString> Unmistaken(const QMap<int, QByteArray>& garbled, const CharacterSet& savedIn,
+                              const CharacterSet& readAs) {
+    QMap<int, QString> meant;
+    for (auto it = garbled.cbegin(); it != garbled.cend(); ++it) {
+        std::optional<QByteArray> saved = it.value();
+        if (&readAs != &kUtf8)
+            saved = it.value().isValidUtf8() ? Encoded(QString::fromUtf8(it.value()), readAs)
+                                             : std::nullopt;
+        const std::optional<QString> name = saved ? Decoded(*saved, savedIn) : std::nullopt;
+        if (name && KnownNames::All().Has(it.key(), *name))
+            meant.insert(it.key(), name->trimmed());
+    }
+    return meant;
+}
+
+// The mix-up of character sets that explains the most of the names beyond ASCII that are no
+// element's name as they stand, if any does.
+std::optional<Misreading> FindMisreading(const QMap<int, StoredText>& names) {
+    QMap<int, QByteArray> garbled;
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        const QByteArray bytes = ImportedBytes(it.value());
+        const bool ascii =
+            std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+        if (!ascii && !(bytes.isValidUtf8() && KnownNames::All().Has(it.key(), it->text)))
+            garbled.insert(it.key(), bytes);
+    }
+    std::optional<Misreading> best;
+    for (const CharacterSet& readAs : kCharacterSets) {
+        for (const CharacterSet& savedIn : kCharacterSets) {
+            if (garbled.isEmpty() || &savedIn == &readAs)
+                continue;
+            QMap<int, QString> meant = Unmistaken(garbled, savedIn, readAs);
+            if (!meant.isEmpty() && (!best || meant.size() > best->meant.size()))
+                best = Misreading{&savedIn, &readAs, std::move(meant)};
+        }
+    }
+    return best;
+}
+} // namespace
+
+TextFaults FindTextFaults(const QMap<int, std::pair<StoredText, StoredText>>& symbolsAndNames) {
+    TextFaults found;
+    QMap<int, StoredText> names;
+    for (auto it = symbolsAndNames.cbegin(); it != symbolsAndNames.cend(); ++it) {
+        found.symbolAndName.insert(it.key(), {Inspect(it->first), Inspect(it->second)});
+        names.insert(it.key(), it->second);
+    }
+    found.misreading = FindMisreading(names);
+    if (!found.misreading)
+        return found;
+    // A name it leaves strange lost its letters otherwise ("?"): no mix-up is the table's.
+    for (auto it = found.symbolAndName.cbegin(); it != found.symbolAndName.cend(); ++it) {
+        if (it->second == TextFault::Strange && !found.misreading->meant.contains(it.key())) {
+            found.misreading.reset();
+            return found;
+        }
+    }
+    for (int number : found.misreading->meant.keys())
+        found.symbolAndName[number].second = TextFault::Misread;
+    return found;
+}
+
+namespace {
 // The rows questions are drawn from, exactly as the lookup's query finds them: the same
 // comparison of AtomicNumber with bare numbers, so that a number stored as text counts where it
 // is found. How many rows each number has, and what keeps the first one's symbol or name from
 // being answered.
 struct DrawnRows {
     std::array<int, kLastDrawable + 1> rowsPerNumber{};
+    // The first row's symbol and name of each number.
+    QMap<int, std::pair<StoredText, StoredText>> firstRows;
     Listed withoutSymbol;
     Listed withoutName;
     Listed invisible;
     Listed notUtf8;
+    Listed misread;
     Listed withBlanks;
     Listed notProperCase;
     // The lookup's own query failed: nothing else is known.
@@ -301,6 +475,47 @@ struct DrawnRows {
     bool everyRowTwice = false;
     QStringList problems;
 };
+
+// The names a mix-up of character sets garbled, an example, and the recipe that reads the file
+// right: where the database holds the bytes as imported (SQLite), iconv on that file, undoing
+// the conversion it went through before; elsewhere, the file read again in its character set.
+QString MisreadingProblem(const Misreading& misreading, const DrawnRows& rows, bool asImported) {
+    const CharacterSet& saved = *misreading.savedIn;
+    const CharacterSet& read = *misreading.readAs;
+    QString numbers = rows.misread.Text();
+    // Bytes read as UTF-8 that were none make no text to show.
+    for (auto it = misreading.meant.cbegin(); &read != &kUtf8 && it != misreading.meant.cend();
+         ++it) {
+        const StoredText& stored = rows.firstRows.value(it.key()).second;
+        if (ImportedBytes(stored).isValidUtf8()) {
+            numbers += QStringLiteral(" (\"%1\" → \"%2\")").arg(stored.text, it.value());
+            break;
+        }
+    }
+    const QLatin1StringView savedName(saved.name);
+    const QLatin1StringView readName(read.name);
+    if (!asImported) {
+        return ElementTableCheck::tr(
+                   "Names with characters that no element's name has, garbled because the file "
+                   "was saved in the character set %1 and read as %2, for atomic numbers %3. "
+                   "Read it as %1: in psql, give \"\\encoding %4\" before \\copy, or convert "
+                   "it first with \"iconv -f %5 -t UTF-8\", and import it again (%6).")
+            .arg(savedName, readName, numbers, QLatin1StringView(saved.psql),
+                 QLatin1StringView(saved.iconv), SeeSpreadsheetRecipes());
+    }
+    QString command = QStringLiteral("iconv -f %1 -t UTF-8 elements.csv").arg(saved.iconv);
+    if (&read != &kUtf8) {
+        // The file was converted from the wrong character set already: convert it back.
+        command = QStringLiteral("iconv -f UTF-8 -t %1 elements.csv").arg(read.iconv);
+        if (&saved != &kUtf8)
+            command += QStringLiteral(" | iconv -f %1 -t UTF-8").arg(saved.iconv);
+    }
+    return ElementTableCheck::tr(
+               "Names with characters that no element's name has, garbled because the file was "
+               "saved in the character set %1 and read as %2, for atomic numbers %3. Convert it "
+               "with \"%4 > elements-utf8.csv\" and import elements-utf8.csv in its place (%5).")
+        .arg(savedName, readName, numbers, command, SeeSpreadsheetRecipes());
+}
 
 DrawnRows ReadDrawnRows(ElementDatabase& database) {
     QStringList numbers;
@@ -320,27 +535,13 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
             const int number = DrawableNumber(row.value(Number));
             if (number < 1 || ++found->rowsPerNumber[number] > 1)
                 return true;
-            const auto hex = [&](Column column) {
-                return withBytes ? row.value(column) : QVariant();
+            const auto stored = [&](Column column, Column hex) {
+                StoredText text{FieldText(row.value(column)), std::nullopt};
+                if (withBytes)
+                    text.bytes = QByteArray::fromHex(FieldText(row.value(hex)).toLatin1());
+                return text;
             };
-            const QString nameText = FieldText(row.value(Name));
-            const TextProblem symbol = Inspect(FieldText(row.value(Symbol)), hex(SymbolHex));
-            const TextProblem name = Inspect(nameText, hex(NameHex));
-            const auto either = [&](TextProblem problem, Listed& list) {
-                if (symbol == problem || name == problem)
-                    list.Add(number);
-            };
-            if (symbol == TextProblem::Empty)
-                found->withoutSymbol.Add(number);
-            if (name == TextProblem::Empty)
-                found->withoutName.Add(number);
-            either(TextProblem::Invisible, found->invisible);
-            either(TextProblem::NotUtf8, found->notUtf8);
-            either(TextProblem::Blanks, found->withBlanks);
-            // A name is answered in proper case, by the rules of the class's language.
-            if (name == TextProblem::None &&
-                !AnswerMatches(QuizMode::GuessName, nameText, nameText))
-                found->notProperCase.Add(number);
+            found->firstRows.insert(number, {stored(Symbol, SymbolHex), stored(Name, NameHex)});
             return true;
         });
     QStringList& problems = found->problems;
@@ -352,6 +553,26 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
                 .arg(ElementTable::kQueryPrefix + QLatin1String("26")),
             read.failure->text));
         return *found;
+    }
+    const TextFaults faults = FindTextFaults(found->firstRows);
+    for (auto it = faults.symbolAndName.cbegin(); it != faults.symbolAndName.cend(); ++it) {
+        const auto [symbol, name] = it.value();
+        const auto either = [&](TextFault fault, Listed& list) {
+            if (symbol == fault || name == fault)
+                list.Add(it.key());
+        };
+        if (symbol == TextFault::Empty)
+            found->withoutSymbol.Add(it.key());
+        if (name == TextFault::Empty)
+            found->withoutName.Add(it.key());
+        either(TextFault::Invisible, found->invisible);
+        either(TextFault::Strange, found->notUtf8);
+        either(TextFault::Misread, found->misread);
+        either(TextFault::Blanks, found->withBlanks);
+        // A name is answered in proper case, by the rules of the class's language.
+        const QString& nameText = found->firstRows[it.key()].second.text;
+        if (name == TextFault::None && !AnswerMatches(QuizMode::GuessName, nameText, nameText))
+            found->notProperCase.Add(it.key());
     }
     const std::array<int, kLastDrawable + 1>& rows = found->rowsPerNumber;
     found->everyRowTwice =
@@ -369,6 +590,8 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
     Report(problems, ElementTableCheck::tr("No symbol for atomic numbers %1."),
            found->withoutSymbol);
     Report(problems, ElementTableCheck::tr("No name for atomic numbers %1."), found->withoutName);
+    if (faults.misreading)
+        problems.append(MisreadingProblem(*faults.misreading, *found, database.IsSqlite()));
     Report(problems,
            ElementTableCheck::tr("Symbols or names with invisible characters in them (zero-width "
                                  "spaces or joiners, soft hyphens, direction marks), which no "
@@ -377,10 +600,12 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
     if (!found->notUtf8.IsEmpty()) {
         problems.append(
             ElementTableCheck::tr("Symbols or names with characters that no element's name has, "
-                                  "as a file saved in another character set than UTF-8 leaves "
-                                  "them (\"?\", \"Ã³\", \"Å¼\"), for atomic numbers %1. Save the "
-                                  "sheet again as CSV in the character set \"Unicode (UTF-8)\", "
-                                  "or convert the file with iconv, and import it again (%2).")
+                                  "such as \"?\" or the letter pairs (\"Ã³\", \"Å¼\") that a "
+                                  "file saved in another character set than UTF-8 leaves, or with "
+                                  "no letter at their start or end (\"-\", a lone accent), for "
+                                  "atomic numbers %1. Retype those cells, or save the sheet again "
+                                  "as CSV in the character set \"Unicode (UTF-8)\" (or convert "
+                                  "the file with iconv) and import it again (%2).")
                 .arg(found->notUtf8.Text(), SeeSpreadsheetRecipes()));
     }
     Report(problems,

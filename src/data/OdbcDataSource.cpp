@@ -4,46 +4,79 @@
 #include "OdbcDataSource.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlResult>
 #include <odbcinst.h>
+#include <optional>
 #include <sql.h>
 #include <sqlext.h>
 
-bool IsOdbcDataSourceDefined(const QString& name) {
-    SQLHENV environment = SQL_NULL_HENV;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment)))
-        return false;
-    SQLSetEnvAttr(environment, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
-                  0);
-
-    bool found = false;
-    SQLCHAR dataSource[SQL_MAX_DSN_LENGTH + 1];
-    SQLCHAR description[256];
-    SQLSMALLINT dataSourceLength = 0;
-    SQLSMALLINT descriptionLength = 0;
-    SQLUSMALLINT direction = SQL_FETCH_FIRST;
-    while (!found && SQL_SUCCEEDED(SQLDataSources(environment, direction, dataSource,
-                                                  sizeof dataSource, &dataSourceLength, description,
-                                                  sizeof description, &descriptionLength))) {
-        found = QString::fromLocal8Bit(reinterpret_cast<const char*>(dataSource))
-                    .compare(name, Qt::CaseInsensitive) == 0;
-        direction = SQL_FETCH_NEXT;
-    }
-    SQLFreeHandle(SQL_HANDLE_ENV, environment);
-    return found;
+// The folders of the user's and the system's ODBC files as unixODBC finds them (the home folder;
+// ODBCSYSINI, else where it was built to look), as "odbcinst -j" prints them.
+extern "C" {
+char* odbcinst_user_file_path(char* buffer);
+char* odbcinst_system_file_path(char* buffer);
 }
 
 namespace {
-// A key of a section of odbc.ini (user and system) or odbcinst.ini, as the driver manager reads it.
-QString ProfileString(const QString& section, const char* key, const char* file) {
+using Section = QHash<QString, QString>;
+
+// The lines of the section `name` of the ini file `path` ("key = value", keys in lower case), if
+// it has one. Section names are matched without regard to case, as the driver manager does.
+std::optional<Section> ReadSection(const QString& path, const QString& name) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    const QByteArray header = '[' + name.toLocal8Bit().toLower() + ']';
+    std::optional<Section> section;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('[')) {
+            if (section)
+                break;
+            if (line.toLower() == header)
+                section.emplace();
+        } else if (section && !line.startsWith('#') && !line.startsWith(';')) {
+            const qsizetype equals = line.indexOf('=');
+            if (equals > 0) {
+                section->insert(QString::fromLocal8Bit(line.left(equals).trimmed()).toLower(),
+                                QString::fromLocal8Bit(line.mid(equals + 1).trimmed()));
+            }
+        }
+    }
+    return section;
+}
+
+// The data source's section of the user's odbc.ini (ODBCINI, else ~/.odbc.ini), else of the
+// system's, read directly: one pass over each file, however many other data sources they define
+// (the driver manager's own listing and look-ups reread them at every step).
+std::optional<Section> DataSourceSection(const QString& name) {
+    char folder[4096] = {};
+    const QString user =
+        qEnvironmentVariable("ODBCINI", QString::fromLocal8Bit(odbcinst_user_file_path(folder)) +
+                                            QStringLiteral("/.odbc.ini"));
+    if (auto section = ReadSection(user, name))
+        return section;
+    return ReadSection(QString::fromLocal8Bit(odbcinst_system_file_path(folder)) +
+                           QStringLiteral("/odbc.ini"),
+                       name);
+}
+
+// A key of a section of odbcinst.ini, as the driver manager reads it.
+QString DriverProfileString(const QString& section, const char* key) {
     char value[4096] = {};
     SQLGetPrivateProfileString(section.toLocal8Bit().constData(), key, "", value, sizeof value,
-                               file);
+                               "odbcinst.ini");
     return QString::fromLocal8Bit(value).trimmed();
 }
 } // namespace
+
+bool IsOdbcDataSourceDefined(const QString& name) {
+    return DataSourceSection(name).has_value();
+}
 
 DataSourceDetails ReadOdbcDataSource(const QString& name) {
     DataSourceDetails source;
@@ -51,18 +84,20 @@ DataSourceDetails ReadOdbcDataSource(const QString& name) {
     source.name = name;
     source.description =
         QCoreApplication::translate("ElementDatabase", "ODBC data source \"%1\"").arg(name);
-    source.driver = ProfileString(name, "Driver", "odbc.ini");
+    const Section lines = DataSourceSection(name).value_or(Section());
+    source.driver = lines.value(QStringLiteral("driver"));
+    source.username = lines.value(QStringLiteral("username"), lines.value(QStringLiteral("uid")));
     // The Driver line names a driver of odbcinst.ini, or the driver's library itself.
     QString library = source.driver;
     if (!source.driver.contains(u'/'))
-        library = ProfileString(source.driver, "Driver", "odbcinst.ini");
+        library = DriverProfileString(source.driver, "Driver");
     // A library named without its folder is found where the system finds libraries.
     source.driverInstalled =
         !library.isEmpty() && (QFileInfo(library).isRelative() || QFileInfo::exists(library));
     source.sqlite =
         QFileInfo(library).fileName().contains(QLatin1String("sqlite"), Qt::CaseInsensitive);
     if (source.sqlite)
-        source.databaseFile = ProfileString(name, "Database", "odbc.ini");
+        source.databaseFile = lines.value(QStringLiteral("database"));
     return source;
 }
 

@@ -12,7 +12,8 @@ class QSqlQuery;
 // Calls to the ODBC driver manager for what Qt's ODBC driver does not offer.
 
 // Whether the system's ODBC configuration (user or system odbc.ini, as the driver manager
-// resolves it) defines a data source of this name. Names are matched without regard to case.
+// resolves it) defines a data source of this name, with at least one line. Names are matched
+// without regard to case.
 [[nodiscard]] bool IsOdbcDataSourceDefined(const QString& name);
 
 // What the ODBC configuration says of the data source `name`: its driver, whether that driver is

@@ -37,4 +37,6 @@ inline constexpr std::array kQtTexts{
            QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")},
     QtText{"QCommandLineParser",
            QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information.")},
+    QtText{"QCommandLineParser",
+           QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'.")},
 };

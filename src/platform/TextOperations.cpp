@@ -63,10 +63,24 @@ QString WithoutTonos(const QString& text) {
         .normalized(QString::NormalizationForm_C);
 }
 
+QString WithoutWidthForms(const QString& text) {
+    QString ordinary;
+    ordinary.reserve(text.size());
+    for (QChar c : text) {
+        const QChar::Decomposition form = c.decompositionTag();
+        ordinary += form == QChar::Wide || form == QChar::Narrow ? c.decomposition() : QString(c);
+    }
+    return ordinary;
+}
+
 QString ProperCase(const QString& text) {
-    const bool dutch = properCaseLanguage == QLocale::Dutch;
+    return ProperCase(text, properCaseLanguage);
+}
+
+QString ProperCase(const QString& text, QLocale::Language language) {
+    const bool dutch = language == QLocale::Dutch;
     // Turkish pairs dotted i with İ, and dotless ı with I.
-    const bool turkish = properCaseLanguage == QLocale::Turkish;
+    const bool turkish = language == QLocale::Turkish;
     // Code points, so that letters outside the Basic Multilingual Plane map too.
     const QList<uint> codePoints = text.toUcs4();
     QString result;

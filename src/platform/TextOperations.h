@@ -19,6 +19,12 @@ bool TextEquals(const QString& a, const QString& b);
 // case are kept as they are; letters beyond Latin follow Unicode's case mappings, including
 // final sigma, and the rule of the language set below.
 QString ProperCase(const QString& text);
+// The same by the rule of `language`, or of none (QLocale::AnyLanguage).
+QString ProperCase(const QString& text, QLocale::Language language);
+
+// The text with its full-width and half-width forms as their ordinary characters ("Ｆｅ" as
+// "Fe"), as an input method in full-width mode types them; nothing else is changed.
+QString WithoutWidthForms(const QString& text);
 
 // The language of the names answered, whose own rule ProperCase follows too, for the whole
 // program as a runtime's locale is: in Dutch, a word that starts with the digraph ij starts with

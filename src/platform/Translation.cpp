@@ -59,6 +59,22 @@ QStringList UserLanguages(const QProcessEnvironment& environment) {
     return languages.isEmpty() ? QStringList{locale} : languages.split(u':', Qt::SkipEmptyParts);
 }
 
+QString TranslateBeforeStart(const char* context, const char* text, const QStringList& languages) {
+    for (const QString& entry : languages) {
+        const QString code = TranslationFor(entry);
+        QTranslator translator;
+        if (code.isEmpty())
+            continue;
+        const QString translated = translator.load(ProgramTranslation(code))
+                                       ? translator.translate(context, text)
+                                       : QString();
+        if (!translated.isEmpty())
+            return translated;
+        break;
+    }
+    return QString::fromUtf8(text);
+}
+
 Translation::Translation(const QStringList& languages) {
     for (const QString& entry : languages) {
         const QString code = TranslationFor(entry);

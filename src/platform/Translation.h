@@ -13,6 +13,11 @@
 [[nodiscard]] QStringList
 UserLanguages(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
+// `text` of the translation context `context` in the first of `languages` that the program
+// speaks, for what it says before the application exists, when no translation can be installed.
+[[nodiscard]] QString TranslateBeforeStart(const char* context, const char* text,
+                                           const QStringList& languages = UserLanguages());
+
 // The language the program speaks, for the object's life: the first of the user's languages that
 // is English or that the program is translated into. Its translation is loaded, and Qt's own
 // where Qt ships one; proper case follows the language's rules. Brazilian Portuguese is only

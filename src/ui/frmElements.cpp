@@ -185,8 +185,14 @@ void frmElements::RouteEvents() {
             [this] { DispatchAlone([this] { quiz_.check.Check(); }); });
     // An answer is drawn in a face that has its letters, as typed.
     connect(BoxControl(Box::txtAnswer), &QLineEdit::textChanged, this, [this](const QString& text) {
-        BoxControl(Box::txtAnswer)
-            ->setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions_ + text));
+        QLineEdit* answer = BoxControl(Box::txtAnswer);
+        // While a question runs, text that reaches the box past the dropped input (set by
+        // assistive technology) is dropped as well: the box keeps what the program put there.
+        if (questionRunning_ && text != programAnswer_) {
+            answer->setText(programAnswer_);
+            return;
+        }
+        answer->setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions_ + text));
     });
     // "Check" is the default button: Enter in the answer box runs it.
     connect(BoxControl(Box::txtAnswer), &QLineEdit::returnPressed, cmdCheck_, &QPushButton::click);
@@ -254,6 +260,7 @@ void frmElements::DispatchAlone(const std::function<void()>& operation) {
     if (questionRunning_)
         return;
     questionRunning_ = true;
+    programAnswer_ = BoxControl(Box::txtAnswer)->text();
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     Dispatch(operation);
     QGuiApplication::restoreOverrideCursor();
@@ -292,6 +299,8 @@ void frmElements::SetText(Box box, const QString& text) {
         return;
     }
     QLineEdit* edit = BoxControl(box);
+    if (box == Box::txtAnswer)
+        programAnswer_ = text;
     edit->setText(text);
     // A record box shows its value whole, in a face that has its letters, narrower or smaller
     // where it is long; setText leaves the cursor at the end.

@@ -70,6 +70,8 @@ private:
     // Every caption of the window, whose letters its face must draw.
     QString captions_;
     bool questionRunning_ = false;
+    // The answer box's text as the program last set it, which it keeps while a question runs.
+    QString programAnswer_;
     std::function<void()> afterFirstFrame_;
     Quiz quiz_;
 };
