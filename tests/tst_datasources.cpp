@@ -298,6 +298,10 @@ private slots:
         fails("PostgreSQL, a view that writes",
               PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/view-that-writes.sql"})),
               {unusable, "cannot execute INSERT in a read-only transaction"});
+        // Logging in and the checks at start share one limit, however slow each query is.
+        fails("PostgreSQL, every query slow",
+              PostgresSource(PostgresDatabase({"\\i " VALTORA_TEST_DATA "/slow-queries.sql"})),
+              {noAnswer});
         const QString paused = PostgresDatabase();
         fails(
             "PostgreSQL, its server process paused", PostgresSource(paused), {noAnswer},

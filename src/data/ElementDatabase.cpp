@@ -8,6 +8,8 @@
 #include "SqlScript.h"
 #include "platform/RuntimeError.h"
 
+#include <QScopeGuard>
+#include <algorithm>
 #include <atomic>
 #include <clocale>
 
@@ -58,13 +60,21 @@ ElementDatabase::~ElementDatabase() {
 template <typename Work> auto ElementDatabase::OnConnection(Work work) -> decltype(work()) {
     if (!thread_)
         return work();
-    auto result = thread_->Call(std::move(work), std::chrono::seconds(kTimeoutSeconds) + kGrace);
+    // Each call is waited for as long as the driver's own limit allows, and while the data source
+    // opens, no longer than the time left for the whole of it.
+    std::chrono::milliseconds limit = std::chrono::seconds(kTimeoutSeconds) + kGrace;
+    if (opening_)
+        limit = std::min(limit, std::chrono::milliseconds(opening_->remainingTime()));
+    auto result = thread_->Call(std::move(work), limit);
     if (!result)
         throw RuntimeError(DescribeFault(DataSourceFault::NoAnswer, source_, QString()));
     return std::move(*result);
 }
 
 void ElementDatabase::Open() {
+    // Logging in and every check share one limit: the program starts, or says why, within it.
+    opening_.emplace(std::chrono::seconds(kTimeoutSeconds) + kGrace);
+    const auto opened = qScopeGuard([this] { opening_.reset(); });
     OnConnection([this] {
         if (source_.odbc)
             OpenOdbc(SqliteResults::Stepped);

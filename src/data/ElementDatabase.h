@@ -9,6 +9,7 @@
 #include "OdbcDataSource.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
 #include <QSqlDatabase>
@@ -50,8 +51,9 @@ public:
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;
 
-    // Opens the connection and checks the table; raises a RuntimeError that names the data
-    // source and what is wrong when either fails.
+    // Opens the connection and checks the table, both within one limit of kTimeoutSeconds and a
+    // little more; raises a RuntimeError that names the data source and what is wrong when
+    // either fails or the limit passes.
     void Open();
 
     // The first row of a select, prepared on its first run and kept for the next; nothing when
@@ -101,6 +103,8 @@ private:
     QString connectionName_;
     QSqlDatabase connection_;
     QHash<QString, QSqlQuery> prepared_;
+    // While the data source opens: when the time for all of it is up.
+    std::optional<QDeadlineTimer> opening_;
     // Last, so that it goes first: a thread given up ends the process before anything it may
     // still use is taken apart.
     std::unique_ptr<DatabaseThread> thread_;
