@@ -103,7 +103,9 @@ const QList<ServerWords>& ServerWordsTable() {
             for (const auto& [name, fault] : kServerFaultNames) {
                 if (fields[0] != name)
                     continue;
-                QStringList parts = fields[2].split(argument);
+                QStringList parts = QString(fields[2])
+                                        .replace(QLatin1String("\\n"), QLatin1String("\n"))
+                                        .split(argument);
                 for (QString& part : parts)
                     part = QRegularExpression::escape(part);
                 // The whole message: after the start or its severity ("ERROR:  "), up to the
