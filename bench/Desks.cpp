@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTcpServer>
@@ -21,8 +22,11 @@
 #include <chrono>
 #include <cstdio>
 #include <latch>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <pwd.h>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -103,52 +107,76 @@ struct Figure {
     int errors = 0;
     double median = 0;
     double p99 = 0;
-    int peakConnections = 0;
+    // Each server's, in the order of the hosts counted.
+    QList<int> peakConnections;
     double classStartedSeconds = 0;
 };
 
-// The server connections of the role "quiz" now, as the server counts them.
-int ServerConnections() {
+// The server connections of the role "quiz" now, as the server at `host` (the default server
+// when empty) counts them.
+int ServerConnections(const QString& host) {
+    QStringList arguments{"-X", "-At",
+                          "-d", "postgres",
+                          "-c", "select count(*) from pg_stat_activity where usename = 'quiz'"};
+    if (!host.isEmpty())
+        arguments << "-h" << host;
     QProcess psql;
-    psql.start(QStringLiteral("psql"),
-               {"-X", "-At", "-d", "postgres", "-c",
-                "select count(*) from pg_stat_activity where usename = 'quiz'"});
+    psql.start(QStringLiteral("psql"), arguments);
     psql.waitForFinished(10'000);
     return psql.readAllStandardOutput().trimmed().toInt();
 }
 
-// Runs the desks in a child process on `dataSource`, counting the server's connections every
-// two seconds meanwhile.
-Figure RunFigure(const QStringList& dataSource, int desks, int seconds, int paceMs) {
+// Runs `desks` desks, split evenly over the data sources given, a child process each and all at
+// once, counting the connections of the servers at `hosts` every two seconds meanwhile.
+Figure RunFigure(const QList<QStringList>& dataSources, int desks, int seconds, int paceMs,
+                 const QStringList& hosts = {QString()}) {
     // A school's desks are computers of their own, each with a driver manager of its own. In one
     // process unixODBC serialises the calls of every connection, a server's answer included,
     // unless the driver is registered as safe to call from several threads at once (Threading =
     // 0, as psqlODBC is): without it, the figure would measure that one lock, not the server.
-    const OdbcTestConfig config(
-        dataSource,
-        {"[PostgreSQL Unicode]", "Driver = " VALTORA_POSTGRES_ODBC_DRIVER, "Threading = 0"});
-    QProcess child;
-    child.setProcessEnvironment(config.Environment());
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(
-        QCoreApplication::applicationFilePath(),
-        {"--desks", QString::number(desks), QString::number(seconds), QString::number(paceMs)});
-    Figure figure;
-    const QDeadlineTimer deadline(std::chrono::seconds(seconds + 300));
-    while (!child.waitForFinished(2000) && !deadline.hasExpired())
-        figure.peakConnections = std::max(figure.peakConnections, ServerConnections());
-    const QList<QByteArray> numbers = child.readAllStandardOutput().simplified().split(' ');
-    // A desk whose call to the server was given up ends its process, as it ends the program.
-    if (numbers.size() != 6)
-        std::fprintf(stderr, "the desks ended with status %d\n", child.exitCode());
-    if (numbers.size() == 6) {
-        figure.started = numbers[0].toInt();
-        figure.refused = numbers[1].toInt();
-        figure.errors = numbers[2].toInt();
-        figure.median = numbers[3].toDouble();
-        figure.p99 = numbers[4].toDouble();
-        figure.classStartedSeconds = numbers[5].toDouble();
+    std::vector<std::unique_ptr<OdbcTestConfig>> configs;
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (qsizetype i = 0; i < dataSources.size(); ++i) {
+        const qsizetype share =
+            desks * (i + 1) / dataSources.size() - desks * i / dataSources.size();
+        configs.push_back(std::make_unique<OdbcTestConfig>(
+            dataSources[i],
+            QStringList{"[PostgreSQL Unicode]", "Driver = " VALTORA_POSTGRES_ODBC_DRIVER,
+                        "Threading = 0"}));
+        QProcess& child = *children.emplace_back(std::make_unique<QProcess>());
+        child.setProcessEnvironment(configs.back()->Environment());
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(
+            QCoreApplication::applicationFilePath(),
+            {"--desks", QString::number(share), QString::number(seconds), QString::number(paceMs)});
     }
+    Figure figure;
+    figure.peakConnections.fill(0, hosts.size());
+    Durations spins;
+    const QDeadlineTimer deadline(std::chrono::seconds(seconds + 300));
+    for (const std::unique_ptr<QProcess>& child : children) {
+        while (!child->waitForFinished(2000) && !deadline.hasExpired()) {
+            for (qsizetype i = 0; i < hosts.size(); ++i) {
+                figure.peakConnections[i] =
+                    std::max(figure.peakConnections[i], ServerConnections(hosts[i]));
+            }
+        }
+        // "started refused errors class", then every spin's nanoseconds.
+        const QList<QByteArray> numbers = child->readAllStandardOutput().simplified().split(' ');
+        // A desk whose call to the server was given up ends its process, as it ends the program.
+        if (numbers.size() < 4) {
+            std::fprintf(stderr, "the desks ended with status %d\n", child->exitCode());
+            continue;
+        }
+        figure.started += numbers[0].toInt();
+        figure.refused += numbers[1].toInt();
+        figure.errors += numbers[2].toInt();
+        figure.classStartedSeconds = std::max(figure.classStartedSeconds, numbers[3].toDouble());
+        for (const QByteArray& spin : numbers.mid(4))
+            spins.nanoseconds.push_back(spin.toLongLong());
+    }
+    figure.median = spins.Median();
+    figure.p99 = spins.Percentile(0.99);
     return figure;
 }
 
@@ -168,8 +196,12 @@ QString Milli(double ns) {
     return QString::number(ns / 1e6, 'f', 2) + QStringLiteral(" ms");
 }
 
-void Print(const QString& what, int desks, const Figure& figure, double oneDesk,
-           const QString& connections) {
+// Prints the figure, and returns its p99.
+double Print(const QString& what, int desks, const Figure& figure, double oneDesk,
+             const QString& connections) {
+    QStringList peaks;
+    for (int peak : figure.peakConnections)
+        peaks.append(QString::number(peak));
     const bool met = figure.started == desks && figure.errors == 0 && figure.p99 <= 5 * oneDesk;
     QTextStream(stdout) << QStringLiteral("desks    %1: %2 desks, %3 started (all within %4 s), %5 "
                                           "refused, %6 errors; spin median %7, p99 %8 (target: p99 "
@@ -183,9 +215,9 @@ void Print(const QString& what, int desks, const Figure& figure, double oneDesk,
                                .arg(figure.errors)
                                .arg(Milli(figure.median), Milli(figure.p99), Milli(oneDesk),
                                     met ? QStringLiteral("met") : QStringLiteral("NOT MET"))
-                               .arg(figure.peakConnections)
-                               .arg(connections)
+                               .arg(peaks.join(QStringLiteral(" + ")), connections)
                         << Qt::endl;
+    return figure.p99;
 }
 
 // A throwaway PgBouncer on a free loopback port in front of the server, pooling transactions
@@ -265,7 +297,6 @@ int RunDesks(int desks, int seconds, int paceMs) {
     for (std::thread& thread : threads)
         thread.join();
 
-    Durations spins;
     int started = 0;
     int errors = 0;
     Clock::time_point lastStarted = begin;
@@ -274,21 +305,28 @@ int RunDesks(int desks, int seconds, int paceMs) {
         started += desk.started;
         errors += desk.errors;
         lastStarted = std::max(lastStarted, desk.startedAt);
-        spins.nanoseconds.insert(spins.nanoseconds.end(), desk.spins.begin(), desk.spins.end());
         if (refusal.isEmpty())
             refusal = desk.refusal;
     }
     if (!refusal.isEmpty())
         std::fprintf(stderr, "a desk was refused: %s\n", qPrintable(refusal));
-    QTextStream(stdout) << started << ' ' << desks - started << ' ' << errors << ' '
-                        << spins.Median() << ' ' << spins.Percentile(0.99) << ' '
-                        << std::chrono::duration<double>(lastStarted - begin).count() << Qt::endl;
+    QTextStream out(stdout);
+    out << started << ' ' << desks - started << ' ' << errors << ' '
+        << std::chrono::duration<double>(lastStarted - begin).count();
+    for (const Desk& desk : results) {
+        for (qint64 spin : desk.spins)
+            out << ' ' << spin;
+    }
+    out << Qt::endl;
     return 0;
 }
 
 // The server's own answer to the direct figure's load, without Valtora, psqlODBC or the desks'
 // threads: as many libpq clients (pgbench, a thread each) looking elements up as often in all.
-// Returns the median and p99 of their lookups, in nanoseconds.
+// Returns the median and p99 of their lookups, in nanoseconds, timed as the desks' spins are:
+// only once every client has connected (pgbench connects them all at once, where a class logs in
+// over kLogin, so it runs that much longer), and each from the moment pgbench sent it rather
+// than from when its thread was due to wake.
 std::pair<double, double> ServerAlone(int clients, int seconds) {
     // Desks spin every 2 to 5 seconds: 3.5 on average.
     constexpr double kSpinsPerDeskAndSecond = 1 / 3.5;
@@ -300,24 +338,98 @@ std::pair<double, double> ServerAlone(int clients, int seconds) {
     script.close();
     QProcess pgbench;
     pgbench.setWorkingDirectory(folder.path());
-    pgbench.start(
-        QStringLiteral("pgbench"),
-        {"-n", "-M", "prepared", "-c", QString::number(clients), "-j", QString::number(clients),
-         "-R", QString::number(clients * kSpinsPerDeskAndSecond), "-T", QString::number(seconds),
-         "-f", script.fileName(), "--log", "--log-prefix=lookups", "elements"});
+    pgbench.start(QStringLiteral("pgbench"),
+                  {"-n", "-M", "prepared", "-c", QString::number(clients), "-j",
+                   QString::number(clients), "-R",
+                   QString::number(clients * kSpinsPerDeskAndSecond), "-T",
+                   QString::number(seconds + kLogin.count()), "-f", script.fileName(), "--log",
+                   "--log-prefix=lookups", "elements"});
     pgbench.waitForFinished(-1);
-    // Each log line: client, transaction, its latency in microseconds, ...
-    Durations lookups;
+    // Each log line: client, transaction, latency from the scheduled start, script, the time it
+    // ended (seconds and microseconds), and how late it started after its schedule.
+    struct Lookup {
+        qint64 sentUs;
+        qint64 latencyUs;
+    };
+    std::vector<Lookup> all;
+    std::map<QByteArray, qint64> firstSent;
     for (const QString& name : QDir(folder.path()).entryList({"lookups*"})) {
         QFile log(folder.filePath(name));
         log.open(QIODevice::ReadOnly);
         for (const QByteArray& line : log.readAll().split('\n')) {
-            if (const QList<QByteArray> fields = line.split(' '); fields.size() > 2)
-                lookups.nanoseconds.push_back(fields[2].toLongLong() * 1000);
+            const QList<QByteArray> f = line.split(' ');
+            if (f.size() < 7)
+                continue;
+            const qint64 latency = f[2].toLongLong() - f[6].toLongLong();
+            const qint64 sent = f[4].toLongLong() * 1'000'000 + f[5].toLongLong() - latency;
+            all.push_back({sent, latency});
+            if (const auto [at, added] = firstSent.try_emplace(f[0], sent); !added)
+                at->second = std::min(at->second, sent);
         }
+    }
+    // Every client has connected once each has sent its first lookup.
+    qint64 allConnected = 0;
+    for (const auto& [client, sent] : firstSent)
+        allConnected = std::max(allConnected, sent);
+    Durations lookups;
+    for (const Lookup& lookup : all) {
+        if (lookup.sentUs >= allConnected)
+            lookups.nanoseconds.push_back(lookup.latencyUs * 1000);
     }
     return {lookups.Median(), lookups.Percentile(0.99)};
 }
+
+// A hot standby of the server, on the next loopback address and the same port, as a district's
+// second server: copied with pg_basebackup -R, which sets it to follow the server. Stopped and
+// removed with the object.
+class Standby {
+public:
+    explicit Standby(int port) {
+        // Run as root, the standby runs as the user "postgres", who must own its folder.
+        if (const passwd* postgres = geteuid() == 0 ? getpwnam("postgres") : nullptr) {
+            if (chown(QFile::encodeName(folder_.path()).constData(), postgres->pw_uid,
+                      postgres->pw_gid) != 0)
+                std::perror("chown");
+        }
+        Run(QStringLiteral("pg_basebackup"),
+            {"-h", "127.0.0.1", "-D", data_, "-R", "--checkpoint=fast"});
+        // The server's configuration lives outside its data folder (Debian's way): its own here.
+        Write(QStringLiteral("postgresql.conf"),
+              QStringLiteral("port = %1\nlisten_addresses = '127.0.0.2'\n"
+                             "unix_socket_directories = ''\nmax_connections = %2\n")
+                  .arg(port)
+                  .arg(kMaxConnections)
+                  .toUtf8());
+        Write(QStringLiteral("pg_hba.conf"), "host all all 127.0.0.0/8 scram-sha-256\n");
+        Write(QStringLiteral("pg_ident.conf"), "");
+        Run(pgCtl_, {"-D", data_, "-l", folder_.filePath(QStringLiteral("log")), "-w", "-t", "60",
+                     "start"});
+    }
+    ~Standby() { Run(pgCtl_, {"-D", data_, "-m", "fast", "stop"}); }
+
+private:
+    void Run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (geteuid() == 0)
+            process.start(QStringLiteral("runuser"),
+                          QStringList{"-u", "postgres", "--", program} + arguments);
+        else
+            process.start(program, arguments);
+        process.waitForFinished(120'000);
+    }
+    void Write(const QString& name, const QByteArray& text) {
+        QFile file(QDir(data_).filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
+
+    QTemporaryDir folder_;
+    QString data_ = folder_.filePath(QStringLiteral("data"));
+    // pg_virtualenv names the server's pg_config, beside pg_ctl.
+    QString pgCtl_ =
+        QFileInfo(qEnvironmentVariable("PG_CONFIG")).dir().filePath(QStringLiteral("pg_ctl"));
+};
 
 int DesksFigures(int seconds) {
     if (seconds <= 0)
@@ -339,19 +451,40 @@ int DesksFigures(int seconds) {
     CreatePostgresElementDatabase(QStringLiteral("elements"));
     const int serverPort = qEnvironmentVariableIntValue("PGPORT");
 
-    const Figure oneDesk = RunFigure(DataSource(serverPort, false), 1, 10, 20);
+    const Figure oneDesk = RunFigure({DataSource(serverPort, false)}, 1, 10, 20);
     QTextStream(stdout) << "desks    one desk, a spin every 20 ms: median " << Milli(oneDesk.median)
                         << ", p99 " << Milli(oneDesk.p99) << Qt::endl;
-    Print(QStringLiteral("direct"), kDirectDesks,
-          RunFigure(DataSource(serverPort, false), kDirectDesks, seconds, 0), oneDesk.median,
-          QStringLiteral("max_connections %1").arg(kMaxConnections));
+    const double directP99 =
+        Print(QStringLiteral("direct"), kDirectDesks,
+              RunFigure({DataSource(serverPort, false)}, kDirectDesks, seconds, 0), oneDesk.median,
+              QStringLiteral("max_connections %1").arg(kMaxConnections));
     const auto [median, p99] = ServerAlone(kDirectDesks, seconds);
+    const double ratio = directP99 / p99;
     QTextStream(stdout) << "desks    the server alone under the direct figure's load (pgbench, "
                         << kDirectDesks << " libpq clients): median " << Milli(median) << ", p99 "
-                        << Milli(p99) << Qt::endl;
+                        << Milli(p99) << " | the desks' p99 against it: ratio "
+                        << QString::number(ratio, 'f', 2)
+                        << " (target <= 1.0: " << (ratio <= 1.0 ? "met" : "NOT MET") << ")"
+                        << Qt::endl;
+    {
+        // Half the desks list the primary first, half the standby: libpq takes the first that
+        // answers (target_session_attrs=any).
+        const Standby standby(serverPort);
+        QList<QStringList> spread;
+        for (const char* servers : {"127.0.0.1,127.0.0.2", "127.0.0.2,127.0.0.1"}) {
+            QStringList dataSource = DataSource(serverPort, false);
+            dataSource.replaceInStrings(QRegularExpression(QStringLiteral("^Servername = .*")),
+                                        "Servername = " + QLatin1String(servers));
+            spread.append(dataSource << QStringLiteral("pqopt = target_session_attrs=any"));
+        }
+        Print(QStringLiteral("primary and standby"), kDirectDesks,
+              RunFigure(spread, kDirectDesks, seconds, 0, {"127.0.0.1", "127.0.0.2"}),
+              oneDesk.median,
+              QStringLiteral("primary + standby, max_connections %1 each").arg(kMaxConnections));
+    }
     const Bouncer bouncer(serverPort);
     Print(QStringLiteral("PgBouncer"), kPooledDesks,
-          RunFigure(DataSource(bouncer.Port(), true), kPooledDesks, seconds, 0), oneDesk.median,
+          RunFigure({DataSource(bouncer.Port(), true)}, kPooledDesks, seconds, 0), oneDesk.median,
           QStringLiteral("pool of %1, transaction pooling").arg(kPoolSize));
     return 0;
 }

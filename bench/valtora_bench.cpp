@@ -5,7 +5,7 @@
 // side with a baseline taken in the same run. Prints one line per figure.
 //
 //   valtora_bench [spins]      all figures; spins per timing run, 100000 unless given
-//   valtora_bench desks [s]    a whole school on one PostgreSQL server (Desks.h), s seconds
+//   valtora_bench desks [s]    a whole school on one PostgreSQL server, or two (Desks.h), s seconds
 //
 // The program's window runs on Qt's offscreen platform. Modes for its own child processes:
 // --spin N (time N spins on the data source the environment names), --memory N, --open (time
@@ -201,9 +201,10 @@ struct Start {
 // When a started program counts as on screen, seen from what it prints so far.
 using Shown = std::function<bool(const QByteArray& printed)>;
 
-// Starts `program`, looks every millisecond whether it is `shown`, and returns how long that took
-// and its peak memory then.
-Start StartUntilShown(const QString& program, QProcessEnvironment environment, const Shown& shown) {
+// Starts `program` with `arguments`, looks every millisecond whether it is `shown`, and returns
+// how long that took and its peak memory then.
+Start StartUntilShown(const QString& program, const QStringList& arguments,
+                      QProcessEnvironment environment, const Shown& shown) {
     // What Qt's widget painting log says once a window has been painted and flushed.
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("qt.widgets.painting.info=true"));
@@ -212,7 +213,7 @@ Start StartUntilShown(const QString& program, QProcessEnvironment environment, c
     process.setProcessChannelMode(QProcess::MergedChannels);
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {});
+    process.start(program, arguments);
     QByteArray printed;
     Start start;
     for (const QDeadlineTimer deadline(10'000); !deadline.hasExpired();) {
@@ -229,30 +230,41 @@ Start StartUntilShown(const QString& program, QProcessEnvironment environment, c
     return start;
 }
 
-// Starts the program and the baseline 21 times each, turn about, until each is shown as
-// `program` and `baseline` say, prints their medians as the figure `name`, and returns their
-// peak resident KiB.
+// Starts the program and two baselines 21 times each, turn about, until each is shown as
+// `program` and `baseline` say, prints their medians as the figure `name`, and returns the peak
+// resident KiB of the program and of the one-label window. The baselines: a Qt window with one
+// label, and one with the quiz window's controls and faces but nothing behind them, which is as
+// fast as Valtora's window can start; it shows its captions where Valtora does.
 std::pair<qint64, qint64> StartLine(const char* name, const QProcessEnvironment& environment,
                                     const Shown& program, const Shown& baseline, double target) {
+    const QString minimal = QStringLiteral(VALTORA_MINIMAL_WINDOW);
     Durations programStarts;
     Durations minimalStarts;
+    Durations controlsStarts;
     std::pair<qint64, qint64> peaks;
     for (int i = 0; i < 21; ++i) {
-        const Start a = StartUntilShown(QStringLiteral(VALTORA_PROGRAM), environment, program);
-        const Start b =
-            StartUntilShown(QStringLiteral(VALTORA_MINIMAL_WINDOW), environment, baseline);
+        const Start a = StartUntilShown(QStringLiteral(VALTORA_PROGRAM), {}, environment, program);
+        const Start b = StartUntilShown(minimal, {}, environment, baseline);
+        const Start c = StartUntilShown(minimal, {"controls"}, environment, program);
         programStarts.nanoseconds.push_back(qint64(a.nanoseconds));
         minimalStarts.nanoseconds.push_back(qint64(b.nanoseconds));
+        controlsStarts.nanoseconds.push_back(qint64(c.nanoseconds));
         peaks = {std::max(peaks.first, a.peakKiB), std::max(peaks.second, b.peakKiB)};
     }
     const double ratio = programStarts.Median() / minimalStarts.Median();
-    out << QStringLiteral("%1 median %2 | a Qt window with one label median %3 | ratio %4 "
-                          "(target <= %5: %6)")
+    const double controlsRatio = programStarts.Median() / controlsStarts.Median();
+    constexpr double kControlsTarget = 1.05;
+    out << QStringLiteral("%1 median %2 | a Qt window with one label median %3, ratio %4 (target "
+                          "<= %5: %6) | the same 25 controls and faces, no logic, median %7, "
+                          "ratio %8 (target <= %9: %10)")
                .arg(QLatin1String(name), -8)
                .arg(Milli(programStarts.Median()), Milli(minimalStarts.Median()))
                .arg(ratio, 0, 'f', 2)
                .arg(target)
-               .arg(Verdict(ratio <= target))
+               .arg(Verdict(ratio <= target), Milli(controlsStarts.Median()))
+               .arg(controlsRatio, 0, 'f', 2)
+               .arg(kControlsTarget)
+               .arg(Verdict(controlsRatio <= kControlsTarget))
         << Qt::endl;
     return peaks;
 }
@@ -267,6 +279,46 @@ void SpinLine(const char* name, const QList<double>& f, const QString& baselineN
     if (target > 0)
         out << QStringLiteral(" (target <= %1: %2)").arg(target).arg(Verdict(ratio <= target));
     out << Qt::endl;
+}
+
+// Start-up where odbc.ini defines thousands of other data sources, against one that defines
+// none: the data source "Elements" is looked up, not found by listing them all.
+void ManySourcesLine(const QProcessEnvironment& none, const Shown& shown) {
+    constexpr int kOtherSources = 5'000;
+    constexpr double kTarget = 1.1;
+    QTemporaryDir folder;
+    QFile ini(folder.filePath(QStringLiteral("odbc.ini")));
+    QFile drivers(folder.filePath(QStringLiteral("odbcinst.ini")));
+    if (!ini.open(QIODevice::WriteOnly) || !drivers.open(QIODevice::WriteOnly))
+        return;
+    for (int i = 0; i < kOtherSources; ++i) {
+        ini.write(QStringLiteral("[Other%1]\nDriver = PostgreSQL Unicode\nServername = 127.0.0.1\n"
+                                 "Database = other%1\n")
+                      .arg(i)
+                      .toUtf8());
+    }
+    ini.close();
+    QProcessEnvironment many = none;
+    many.insert(QStringLiteral("ODBCSYSINI"), folder.path());
+    many.insert(QStringLiteral("ODBCINI"), ini.fileName());
+    Durations manyStarts;
+    Durations noneStarts;
+    for (int i = 0; i < 21; ++i) {
+        const QString program = QStringLiteral(VALTORA_PROGRAM);
+        manyStarts.nanoseconds.push_back(
+            qint64(StartUntilShown(program, {}, many, shown).nanoseconds));
+        noneStarts.nanoseconds.push_back(
+            qint64(StartUntilShown(program, {}, none, shown).nanoseconds));
+    }
+    const double ratio = manyStarts.Median() / noneStarts.Median();
+    out << QStringLiteral("%1 median %2 | with no other data source median %3 | ratio %4 (target "
+                          "<= %5: %6)")
+               .arg(QStringLiteral("%1 sources").arg(kOtherSources), -8)
+               .arg(Milli(manyStarts.Median()), Milli(noneStarts.Median()))
+               .arg(ratio, 0, 'f', 2)
+               .arg(kTarget)
+               .arg(Verdict(ratio <= kTarget))
+        << Qt::endl;
 }
 
 int AllFigures(int n) {
@@ -306,6 +358,7 @@ int AllFigures(int n) {
     };
     const auto [programPeak, minimalPeak] =
         StartLine("startup", embedded.Environment(), flushed, flushed, 1.1);
+    ManySourcesLine(embedded.Environment(), flushed);
     // On a real X server, as a user sees it: the first frame with the window's text on the
     // screen, read back from outside. Both windows stand at the top left of a white screen.
     QProcess xserver;
