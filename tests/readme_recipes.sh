@@ -98,11 +98,16 @@ case=pgbouncer
 recipe pgbouncer.ini > pgbouncer.ini
 recipe pgbouncer | sh > /dev/null 2>&1 || true
 chmod 755 "$work"
-# bounce INI: PgBouncer runs on INI, ready for the quiz's data source.
-bounce() {
+# run_bouncer INI: PgBouncer runs on INI, listening. bounce INI: and ready for the quiz's data
+# source.
+run_bouncer() {
     [ -z "$bouncer" ] || { kill $bouncer; wait $bouncer || true; }
     if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- pgbouncer "$1" & else pgbouncer "$1" & fi
     bouncer=$!
+    timeout 30 sh -c "until pg_isready -q -h 127.0.0.1 -p $((PGPORT + 1000)); do sleep 0.1; done"
+}
+bounce() {
+    run_bouncer "$1"
     timeout 30 sh -c 'until echo "select 1" | isql -b Elements > /dev/null 2>&1; do sleep 0.1; done'
 }
 bounce pgbouncer.ini
@@ -125,3 +130,8 @@ pg_ctlcluster "$PGVERSION" regress stop -m immediate
 start=$(date +%s)
 shows "did not answer within\|cannot be reached"
 [ "$status" = 1 ] && [ $(($(date +%s) - start)) -lt 45 ] || { echo "$case: $status, late"; exit 1; }
+# Waiting less than the quiz does for a server that has gone, PgBouncer gives up first: the box
+# names both causes that may have.
+case="pgbouncer waiting 4 s, its server stopped"
+run_bouncer pool-of-one.ini
+shows "cannot be reached"
