@@ -110,12 +110,12 @@ class TestFrmElements : public QObject {
     }
 
     // Every text that the accessibility tree from `node` down tells.
-    static QString Told(QAccessibleInterface* node) {
+    static QString AccessibleTexts(QAccessibleInterface* node) {
         QString told;
         for (auto text : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
             told += node->text(text) + u'\n';
         for (int i = 0; i < node->childCount(); ++i)
-            told += Told(node->child(i));
+            told += AccessibleTexts(node->child(i));
         return told;
     }
 
@@ -394,7 +394,7 @@ private slots:
             QVERIFY(Edit(cover)->isVisible());
             QVERIFY(!Edit(byName ? Box::txtSymbol1 : Box::txtElement1)->isVisible());
             QCOMPARE(window_->form.childAt(Edit(covered)->geometry().center()), Edit(cover));
-            const QString told = Told(window);
+            const QString told = AccessibleTexts(window);
             QVERIFY2(!told.contains(byName ? "Iron" : "Fe"), qPrintable(told));
             QVERIFY2(told.contains(byName ? "Fe" : "Iron"), qPrintable(told));
         }

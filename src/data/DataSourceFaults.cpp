@@ -122,7 +122,8 @@ const QList<ServerWords>& ServerWordsTable() {
     return table;
 }
 
-bool Says(const QString& text, const char* words) {
+// Whether `text` holds any of `words`, alternatives of a regular expression ("a|b"), in any case.
+bool ContainsAnyOf(const QString& text, const char* words) {
     return QRegularExpression(QString::fromLatin1(words), QRegularExpression::CaseInsensitiveOption)
         .match(text)
         .hasMatch();
@@ -135,7 +136,7 @@ std::optional<DataSourceFault> RecognizeFault(const DataSourceDetails& source,
         return std::nullopt;
     const QString& text = report.text;
     // The driver manager finds the data source, but not the driver it names.
-    if (!source.driverInstalled || Says(text, "can't open lib|data source name not found"))
+    if (!source.driverInstalled || ContainsAnyOf(text, "can't open lib|data source name not found"))
         return DriverMissing;
     if (source.sqlite) {
         // SQLite's driver opens a missing or empty name as a new, empty database.
@@ -143,14 +144,14 @@ std::optional<DataSourceFault> RecognizeFault(const DataSourceDetails& source,
             return NoDatabaseFile;
         if (!QFileInfo::exists(source.databaseFile))
             return DatabaseFileMissing;
-        if (Says(text, "not a database"))
+        if (ContainsAnyOf(text, "not a database"))
             return NotADatabase;
-        if (Says(text, "database is locked|database table is locked|timeout expired"))
+        if (ContainsAnyOf(text, "database is locked|database table is locked|timeout expired"))
             return DatabaseLocked;
         return std::nullopt;
     }
     // PgBouncer's wait for a server connection ends in a SQLSTATE that names no cause.
-    if (Says(text, "query_wait_timeout"))
+    if (ContainsAnyOf(text, "query_wait_timeout"))
         return PoolerWaitLimit;
     for (const auto& [state, fault] : kStates) {
         if (report.sqlState == state)
@@ -161,7 +162,7 @@ std::optional<DataSourceFault> RecognizeFault(const DataSourceDetails& source,
             return server.fault;
     }
     for (const auto& [fault, words] : kClientWords) {
-        if (Says(text, words))
+        if (ContainsAnyOf(text, words))
             return fault;
     }
     return std::nullopt;

@@ -33,11 +33,11 @@ using Clock = std::chrono::steady_clock;
 // for awake, and calls in quick succession (a table read in batches) find the thread awake.
 // Where a server answers in milliseconds, or a pupil asks every few seconds, neither side looks:
 // that would only burn the processor.
-constexpr std::chrono::microseconds kLookFor{200};
+constexpr std::chrono::microseconds kSpinUntilReady{200};
 
-// Looks for `ready` for up to kLookFor, yielding the processor meanwhile.
-void LookFor(const std::atomic<bool>& ready) {
-    for (const Clock::time_point until = Clock::now() + kLookFor;
+// Waits for `ready` by polling it for up to kSpinUntilReady, yielding the processor meanwhile.
+void SpinUntilReady(const std::atomic<bool>& ready) {
+    for (const Clock::time_point until = Clock::now() + kSpinUntilReady;
          !ready.load(std::memory_order_acquire) && Clock::now() < until;)
         std::this_thread::yield();
 }
@@ -67,8 +67,8 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
     lock.unlock();
     changed_.notify_all();
     const Clock::time_point called = Clock::now();
-    if (lastCall_ < kLookFor)
-        LookFor(done_);
+    if (lastCall_ < kSpinUntilReady)
+        SpinUntilReady(done_);
     lock.lock();
     while (!changed_.wait_until(lock, std::min(deadline, Clock::now() + kRepaintEvery),
                                 [this] { return done_.load(); })) {
@@ -95,8 +95,8 @@ void DatabaseThread::Serve() {
     // The time between the last two calls: while it is short, the next is looked for awake.
     std::chrono::nanoseconds between = std::chrono::hours(1);
     for (Clock::time_point done = Clock::now();;) {
-        if (between < kLookFor)
-            LookFor(pending_);
+        if (between < kSpinUntilReady)
+            SpinUntilReady(pending_);
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return stopping_ || work_; });
         if (!work_)

@@ -127,7 +127,7 @@ void ElementDatabase::Close() {
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-DriverReport ElementDatabase::Report(const QSqlError& error, const QSqlQuery* query) const {
+DriverReport ElementDatabase::DriverReportOf(const QSqlError& error, const QSqlQuery* query) const {
     return {query && source_.odbc ? OdbcSqlState(*query) : QString(), DriverText(error)};
 }
 
@@ -139,7 +139,7 @@ std::optional<QString> ElementDatabase::FaultMessage(const DriverReport& report)
 
 QString ElementDatabase::FailureMessage(const QSqlError& error, const QString& whatFailed,
                                         const QSqlQuery* query) const {
-    const DriverReport report = Report(error, query);
+    const DriverReport report = DriverReportOf(error, query);
     return FaultMessage(report).value_or(DescribeFailure(
         whatFailed, query ? FailedStep::Querying : FailedStep::Opening, source_, report.text));
 }
@@ -196,7 +196,7 @@ ElementDatabase::Read ElementDatabase::ForEachRow(const QString& select, const R
     const auto readBatch = [this, query, select, onRow] {
         Batch batch;
         const auto failed = [&] {
-            batch.read.failure = Report((*query)->lastError(), &**query);
+            batch.read.failure = DriverReportOf((*query)->lastError(), &**query);
             return batch;
         };
         if (!*query) {

@@ -80,7 +80,7 @@ public:
 private:
     // What the driver reported of `error`: its words, and the SQLSTATE read off `query` where a
     // statement of an ODBC data source failed.
-    [[nodiscard]] DriverReport Report(const QSqlError& error, const QSqlQuery* query) const;
+    [[nodiscard]] DriverReport DriverReportOf(const QSqlError& error, const QSqlQuery* query) const;
     // The message for a fault of the data source that a school may meet, in plain words first.
     [[nodiscard]] std::optional<QString> FaultMessage(const DriverReport& report) const;
     // That message, or for any other failure `whatFailed`, its likely causes and the driver's

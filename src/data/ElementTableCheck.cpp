@@ -63,7 +63,7 @@ private:
 };
 
 // Adds `problem`, naming its items, where there are any.
-void Report(QStringList& problems, const QString& problem, const Listed& items) {
+void AddProblem(QStringList& problems, const QString& problem, const Listed& items) {
     if (!items.IsEmpty())
         problems.append(problem.arg(items.Text()));
 }
@@ -247,14 +247,16 @@ NumberedRows ReadNumbers(ElementDatabase& database) {
     if (read.failure)
         found->problems.append(
             WithDriverWords(ElementTableCheck::tr("Reading it failed."), read.failure->text));
-    Report(found->problems, ElementTableCheck::tr("Atomic numbers that are not whole numbers: %1."),
-           found->notWhole);
-    Report(found->problems,
-           ElementTableCheck::tr("Atomic numbers with blanks around them, which the lookup's query "
-                                 "does not find: %1."),
-           found->blanksAround);
-    Report(found->problems, ElementTableCheck::tr("Rows without an atomic number: %1."),
-           found->withoutNumber);
+    AddProblem(found->problems,
+               ElementTableCheck::tr("Atomic numbers that are not whole numbers: %1."),
+               found->notWhole);
+    AddProblem(
+        found->problems,
+        ElementTableCheck::tr("Atomic numbers with blanks around them, which the lookup's query "
+                              "does not find: %1."),
+        found->blanksAround);
+    AddProblem(found->problems, ElementTableCheck::tr("Rows without an atomic number: %1."),
+               found->withoutNumber);
     if (found->headerAsRow) {
         found->problems.append(
             ElementTableCheck::tr("The file's header row (%1) is a row of the table: the table was "
@@ -585,18 +587,21 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
         else if (rows[number] > 1)
             duplicated.Add(number);
     }
-    Report(problems, ElementTableCheck::tr("No row for atomic numbers %1."), missing);
-    Report(problems, ElementTableCheck::tr("More than one row for atomic numbers %1."), duplicated);
-    Report(problems, ElementTableCheck::tr("No symbol for atomic numbers %1."),
-           found->withoutSymbol);
-    Report(problems, ElementTableCheck::tr("No name for atomic numbers %1."), found->withoutName);
+    AddProblem(problems, ElementTableCheck::tr("No row for atomic numbers %1."), missing);
+    AddProblem(problems, ElementTableCheck::tr("More than one row for atomic numbers %1."),
+               duplicated);
+    AddProblem(problems, ElementTableCheck::tr("No symbol for atomic numbers %1."),
+               found->withoutSymbol);
+    AddProblem(problems, ElementTableCheck::tr("No name for atomic numbers %1."),
+               found->withoutName);
     if (faults.misreading)
         problems.append(MisreadingProblem(*faults.misreading, *found, database.IsSqlite()));
-    Report(problems,
-           ElementTableCheck::tr("Symbols or names with invisible characters in them (zero-width "
-                                 "spaces or joiners, soft hyphens, direction marks), which no "
-                                 "typed answer holds, for atomic numbers %1."),
-           found->invisible);
+    AddProblem(
+        problems,
+        ElementTableCheck::tr("Symbols or names with invisible characters in them (zero-width "
+                              "spaces or joiners, soft hyphens, direction marks), which no "
+                              "typed answer holds, for atomic numbers %1."),
+        found->invisible);
     if (!found->notUtf8.IsEmpty()) {
         problems.append(
             ElementTableCheck::tr("Symbols or names with characters that no element's name has, "
@@ -608,15 +613,17 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
                                   "the file with iconv) and import it again (%2).")
                 .arg(found->notUtf8.Text(), SeeSpreadsheetRecipes()));
     }
-    Report(problems,
-           ElementTableCheck::tr("Names that no answer can match, since answers are put in proper "
-                                 "case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers "
-                                 "%1."),
-           found->notProperCase);
-    Report(problems,
-           ElementTableCheck::tr("Symbols or names with blanks around them, which no answer can "
-                                 "match, for atomic numbers %1."),
-           found->withBlanks);
+    AddProblem(
+        problems,
+        ElementTableCheck::tr("Names that no answer can match, since answers are put in proper "
+                              "case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers "
+                              "%1."),
+        found->notProperCase);
+    AddProblem(
+        problems,
+        ElementTableCheck::tr("Symbols or names with blanks around them, which no answer can "
+                              "match, for atomic numbers %1."),
+        found->withBlanks);
     return *found;
 }
 } // namespace
