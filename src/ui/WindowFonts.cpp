@@ -10,7 +10,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <map>
 #include <mutex>
+#include <utility>
 
 namespace {
 const QString kBitmapFace = QStringLiteral("MS Sans Serif");
@@ -32,7 +34,13 @@ void RegisterFace(const QString& face, const char* file) {
 
 enum class Shape { Bitmap, Outline };
 
+// Each face at each size, made once: the boxes ask for theirs at every spin.
 QFont Face(Shape shape, qreal pointSize) {
+    static std::mutex making;
+    static std::map<std::pair<Shape, qreal>, QFont> made;
+    const std::lock_guard lock(making);
+    if (const auto found = made.find({shape, pointSize}); found != made.end())
+        return found->second;
     const bool bitmap = shape == Shape::Bitmap;
     if (bitmap)
         RegisterFace(kBitmapFace, "ms_sans_serif.ttf");
@@ -45,6 +53,7 @@ QFont Face(Shape shape, qreal pointSize) {
     // keeps within the control the layout gives it.
     if (!bitmap)
         font.setLetterSpacing(QFont::PercentageSpacing, 95);
+    made.emplace(std::pair{shape, pointSize}, font);
     return font;
 }
 
@@ -93,6 +102,12 @@ void FitText(QLineEdit& box, const QFont& font) {
     }
     if (box.font() != fitted)
         box.setFont(fitted);
+}
+
+QFont FaceFor(const QFont& windowFace, QStringView text) {
+    return windowFace.family() != kBitmapFace || BitmapDrawsAsItself(text)
+               ? windowFace
+               : Face(Shape::Outline, windowFace.pointSizeF());
 }
 
 QFont WindowFont(qreal pointSize, qreal devicePixelRatio, QStringView text) {

@@ -17,6 +17,9 @@ QFont WindowFont(qreal pointSize, qreal devicePixelRatio, QStringView text = {})
 // The size of every caption, box text and message.
 inline constexpr qreal kWindowPointSize = 8.25;
 QFont SignatureFont();
+// The face of `windowFace`'s size that draws every letter of `text` as itself: `windowFace`
+// itself where it does, else the outline face.
+QFont FaceFor(const QFont& windowFace, QStringView text);
 
 // Draws the text of `box` whole in it, in `font` where it fits; otherwise in the outline face
 // made narrower, and then smaller, just enough to fit.

@@ -68,13 +68,14 @@ frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QW
     setWindowTitle(tr("Elements"));
     setFixedSize(9600 / kTwipsPerPixel, 7260 / kTwipsPerPixel);
     BuildControls();
-    // The face that draws every caption, in whatever language, as it is written.
+    // The face that draws every caption, in whatever language, as it is written; the message
+    // boxes, windows of their own, take the application's.
+    QString captions;
     for (const QWidget* control : findChildren<QWidget*>()) {
         const auto* frame = qobject_cast<const QGroupBox*>(control);
-        captions_ += frame ? frame->title() : control->property("text").toString();
+        captions += frame ? frame->title() : control->property("text").toString();
     }
-    // The message boxes, windows of their own, take the application's.
-    QApplication::setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions_));
+    QApplication::setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions));
     setFont(QApplication::font());
     RouteEvents();
     ReachEverythingByKeyAndEar();
@@ -192,7 +193,7 @@ void frmElements::RouteEvents() {
             answer->setText(programAnswer_);
             return;
         }
-        answer->setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions_ + text));
+        answer->setFont(FaceFor(font(), text));
     });
     // "Check" is the default button: Enter in the answer box runs it.
     connect(BoxControl(Box::txtAnswer), &QLineEdit::returnPressed, cmdCheck_, &QPushButton::click);
@@ -305,7 +306,7 @@ void frmElements::SetText(Box box, const QString& text) {
     // A record box shows its value whole, in a face that has its letters, narrower or smaller
     // where it is long; setText leaves the cursor at the end.
     if (edit->isReadOnly()) {
-        FitText(*edit, WindowFont(kWindowPointSize, devicePixelRatioF(), captions_ + text));
+        FitText(*edit, FaceFor(font(), text));
         edit->setCursorPosition(0);
     }
 }

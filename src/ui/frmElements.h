@@ -67,8 +67,6 @@ private:
     QPushButton* cmdCheck_ = nullptr;
     QPushButton* cmdSpin_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    // Every caption of the window, whose letters its face must draw.
-    QString captions_;
     bool questionRunning_ = false;
     // The answer box's text as the program last set it, which it keeps while a question runs.
     QString programAnswer_;
