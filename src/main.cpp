@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/ElementDatabase.h"
+#include "data/ElementTableCheck.h"
 #include "platform/CommandLine.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
@@ -35,10 +36,10 @@ int main(int argc, char* argv[]) {
     // Names the desktop entry, so that a Wayland compositor matches the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
     QtRuntimeServices runtime;
-    ElementDatabase database(translation.Language());
+    ElementDatabase database(ClassLanguage(translation.Language()));
     // A school's own data source is opened and checked before the window shows, so that a fault
     // in it is the first thing on the screen.
-    if (!database.IsEmbedded() && !RunReportingErrors(runtime, [&] { database.Open(); }))
+    if (!database.IsEmbedded() && !RunReportingErrors(runtime, [&] { OpenCheckedTable(database); }))
         return kRuntimeErrorExitStatus;
 
     frmElements window(database, runtime);
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
     window.AfterFirstFrame([&database] {
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/valtora/valtora.png")));
         if (database.IsEmbedded())
-            database.Open();
+            OpenCheckedTable(database);
     });
     return QApplication::exec();
 }

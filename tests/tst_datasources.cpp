@@ -389,9 +389,9 @@ int main(int argc, char* argv[]) {
     // Outside the try block, as in the program: a database given up ends the process when it
     // goes, so it must outlive the report. In the language of the desk's locale, as it starts.
     const Translation translation;
-    ElementDatabase database(translation.Language());
+    ElementDatabase database(ClassLanguage(translation.Language()));
     try {
-        database.Open();
+        OpenCheckedTable(database);
         QuizHarness harness(QString(), &database);
         for (const QString& step : arguments.mid(2)) {
             if (step == QLatin1String("wait")) {

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "data/ElementNames.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtTexts.h"
 #include "platform/Translation.h"
+#include "quiz/ElementNames.h"
 #include "support/QuizHarness.h"
 #include "ui/frmElements.h"
 

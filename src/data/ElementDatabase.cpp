@@ -3,7 +3,6 @@
 
 #include "ElementDatabase.h"
 
-#include "ElementTableCheck.h"
 #include "OdbcDataSource.h"
 #include "SqlScript.h"
 #include "platform/RuntimeError.h"
@@ -29,8 +28,8 @@ QString DriverText(const QSqlError& error) {
 }
 } // namespace
 
-ElementDatabase::ElementDatabase(const QString& language)
-    : names_(language)
+ElementDatabase::ElementDatabase(ClassLanguage language)
+    : language_(std::move(language))
     , connectionName_(UniqueConnectionName()) {
     if (IsOdbcDataSourceDefined(kDataSourceName)) {
         source_ = ReadOdbcDataSource(kDataSourceName);
@@ -74,7 +73,7 @@ template <typename Work> auto ElementDatabase::OnConnection(Work work) -> declty
 void ElementDatabase::Open() {
     // Logging in and every check share one limit: the program starts, or says why, within it.
     opening_.emplace(std::chrono::seconds(kTimeoutSeconds) + kGrace);
-    const auto opened = qScopeGuard([this] { opening_.reset(); });
+    auto failed = qScopeGuard([this] { opening_.reset(); });
     OnConnection([this] {
         if (source_.odbc)
             OpenOdbc(SqliteResults::Stepped);
@@ -82,7 +81,11 @@ void ElementDatabase::Open() {
             OpenEmbedded();
         return true;
     });
-    CheckElementTable(*this);
+    failed.dismiss();
+}
+
+void ElementDatabase::FinishStart() {
+    const auto started = qScopeGuard([this] { opening_.reset(); });
     if (source_.sqlite) {
         OnConnection([this] {
             Close();
@@ -117,7 +120,7 @@ void ElementDatabase::OpenEmbedded() {
         throw RuntimeError(FailureMessage(connection_.lastError(),
                                           tr("%1 cannot be opened.").arg(source_.description)));
     RunElementScript(connection_);
-    NameElementsIn(connection_, names_);
+    NameElementsIn(connection_, language_.Names());
 }
 
 void ElementDatabase::Close() {

@@ -5,8 +5,8 @@
 
 #include "DataSourceFaults.h"
 #include "DatabaseThread.h"
-#include "ElementNames.h"
 #include "OdbcDataSource.h"
+#include "quiz/ClassLanguage.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -44,17 +44,20 @@ public:
     // It runs where the connection lives, and owns what it touches.
     using RowReader = std::function<bool(const QSqlQuery& row)>;
 
-    // Chooses the data source; opens nothing yet. The embedded table names the elements in
-    // `language` ("de", "pt_BR", ...) where their names in it ship with the program.
-    explicit ElementDatabase(const QString& language = {});
+    // Chooses the data source; opens nothing yet. The embedded table names the elements in the
+    // class's `language` where their names in it ship with the program.
+    explicit ElementDatabase(ClassLanguage language = ClassLanguage());
     ~ElementDatabase();
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;
 
-    // Opens the connection and checks the table, both within one limit of kTimeoutSeconds and a
-    // little more; raises a RuntimeError that names the data source and what is wrong when
-    // either fails or the limit passes.
+    // Opens the connection; raises a RuntimeError that names the data source and what is wrong
+    // where it cannot. This begins the start, whose calls (the table's check among them) share
+    // one limit of kTimeoutSeconds and a little more, until FinishStart().
     void Open();
+    // Ends the start: from now on each call has a limit of its own, and SQLite's driver, which
+    // read the table a row at a time for the check, hands whole results, as lookups want.
+    void FinishStart();
 
     // The first row of a select, prepared on its first run and kept for the next; nothing when
     // the select finds no row. A failure raises a RuntimeError that says why.
@@ -67,8 +70,8 @@ public:
     // The names of the database's tables and views.
     [[nodiscard]] QStringList Tables();
 
-    // The element names of the class's language, which the embedded table shows.
-    const ElementNames& Names() const { return names_; }
+    // The class's language, whose names the embedded table shows.
+    const ClassLanguage& Language() const { return language_; }
     // Names the data source in messages: 'ODBC data source "Elements"' or the embedded table.
     const QString& Description() const { return source_.description; }
     // Whether the table is the one shipped with the program, not a school's own data source.
@@ -99,7 +102,7 @@ private:
     template <typename Work> auto OnConnection(Work work) -> decltype(work());
 
     DataSourceDetails source_;
-    ElementNames names_;
+    ClassLanguage language_;
     QString connectionName_;
     QSqlDatabase connection_;
     QHash<QString, QSqlQuery> prepared_;

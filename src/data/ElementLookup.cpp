@@ -9,10 +9,10 @@
 #include "platform/RuntimeError.h"
 #include "quiz/QuizState.h"
 
-#include <QLocale>
 #include <algorithm>
 
-ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, ControlAccess& controls)
+ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, ControlAccess& controls,
+                             const ClassLanguage& language)
     : state_(state)
     , adoElements_(database, controls) {
     adoElements_.Bind(Box::txtAtomicNumber, ElementTable::kAtomicNumber);
@@ -20,8 +20,9 @@ ElementLookup::ElementLookup(QuizState& state, ElementDatabase& database, Contro
     adoElements_.Bind(Box::txtElement, ElementTable::kElementName);
     // Masses in the notation of the class's language: "26,982" in German.
     adoElements_.Bind(Box::txtAtomicMass, ElementTable::kAtomicMass,
-                      [decimalPoint = QLocale(database.Names().Language()).decimalPoint()](
-                          const QString& mass) { return WithDecimalPoint(mass, decimalPoint); });
+                      [decimalPoint = language.DecimalPoint()](const QString& mass) {
+                          return WithDecimalPoint(mass, decimalPoint);
+                      });
 }
 
 namespace {

@@ -4,11 +4,11 @@
 #include "ElementTableCheck.h"
 
 #include "ElementDatabase.h"
-#include "ElementNames.h"
 #include "ElementTable.h"
 #include "FieldText.h"
 #include "platform/RuntimeError.h"
 #include "quiz/AnswerCheck.h"
+#include "quiz/ElementNames.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -573,7 +573,8 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
         either(TextFault::Blanks, found->withBlanks);
         // A name is answered in proper case, by the rules of the class's language.
         const QString& nameText = found->firstRows[it.key()].second.text;
-        if (name == TextFault::None && !AnswerMatches(QuizMode::GuessName, nameText, nameText))
+        if (name == TextFault::None &&
+            !AnswerMatches(database.Language(), QuizMode::GuessName, nameText, nameText))
             found->notProperCase.Add(it.key());
     }
     const std::array<int, kLastDrawable + 1>& rows = found->rowsPerNumber;
@@ -649,4 +650,10 @@ void CheckElementTable(ElementDatabase& database) {
     }
     if (const QStringList problems = drawn.problems + numbered.problems; !problems.isEmpty())
         fail(problems);
+}
+
+void OpenCheckedTable(ElementDatabase& database) {
+    database.Open();
+    CheckElementTable(database);
+    database.FinishStart();
 }

@@ -20,6 +20,9 @@ class ElementDatabase;
 // spreadsheet was imported wrongly (with semicolons, a title row, twice), what to do about it.
 void CheckElementTable(ElementDatabase& database);
 
+// Opens `database` and checks its table, both within the start's one limit, then ends the start.
+void OpenCheckedTable(ElementDatabase& database);
+
 // A symbol or a name as a table holds it: the text the driver gives, and its bytes where the
 // database keeps text as it was imported (SQLite), whatever its character set.
 struct StoredText {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ElementNames.h"
+#include "quiz/ElementNames.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -5,7 +5,6 @@
 
 #include <QChar>
 #include <QList>
-#include <atomic>
 
 QString NumberToText(int n) {
     return QString::number(n);
@@ -17,8 +16,6 @@ bool TextEquals(const QString& a, const QString& b) {
 }
 
 namespace {
-std::atomic<QLocale::Language> properCaseLanguage{QLocale::AnyLanguage};
-
 bool IsWordSeparator(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
 }
@@ -49,14 +46,6 @@ void AppendCodePoint(QString& out, char32_t c) {
 }
 } // namespace
 
-void SetProperCaseLanguage(QLocale::Language language) {
-    properCaseLanguage = language;
-}
-
-QLocale::Language ProperCaseLanguage() {
-    return properCaseLanguage;
-}
-
 QString WithoutTonos(const QString& text) {
     return text.normalized(QString::NormalizationForm_D)
         .remove(kAcute)
@@ -73,14 +62,10 @@ QString WithoutWidthForms(const QString& text) {
     return ordinary;
 }
 
-QString ProperCase(const QString& text) {
-    return ProperCase(text, properCaseLanguage);
-}
-
-QString ProperCase(const QString& text, QLocale::Language language) {
-    const bool dutch = language == QLocale::Dutch;
+QString ProperCase(const QString& text, CaseRule rule) {
+    const bool dutch = rule == CaseRule::Dutch;
     // Turkish pairs dotted i with İ, and dotless ı with I.
-    const bool turkish = language == QLocale::Turkish;
+    const bool turkish = rule == CaseRule::Turkish;
     // Code points, so that letters outside the Basic Multilingual Plane map too.
     const QList<uint> codePoints = text.toUcs4();
     QString result;

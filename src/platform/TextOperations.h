@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QLocale>
 #include <QString>
 
 // Text conversions and comparison as the quiz uses them.
@@ -14,24 +13,20 @@ QString NumberToText(int n);
 // Binary equality: same length and same code units, case-sensitive, nothing trimmed.
 bool TextEquals(const QString& a, const QString& b);
 
+// Languages whose proper case differs from the ordinary rule: in Dutch, a word that starts with
+// the digraph ij starts with IJ ("ijzer" becomes "IJzer"); in Turkish, i and İ are a pair, and ı
+// and I ("iyot" becomes "İyot").
+enum class CaseRule { Ordinary, Dutch, Turkish };
+
 // The first character of every word in title case, every other character in lower case. A word
 // begins at the start of the text and after each blank, tab or line break. Characters without
 // case are kept as they are; letters beyond Latin follow Unicode's case mappings, including
-// final sigma, and the rule of the language set below.
-QString ProperCase(const QString& text);
-// The same by the rule of `language`, or of none (QLocale::AnyLanguage).
-QString ProperCase(const QString& text, QLocale::Language language);
+// final sigma, and `rule`.
+QString ProperCase(const QString& text, CaseRule rule = CaseRule::Ordinary);
 
 // The text with its full-width and half-width forms as their ordinary characters ("Ｆｅ" as
 // "Fe"), as an input method in full-width mode types them; nothing else is changed.
 QString WithoutWidthForms(const QString& text);
-
-// The language of the names answered, whose own rule ProperCase follows too, for the whole
-// program as a runtime's locale is: in Dutch, a word that starts with the digraph ij starts with
-// IJ ("ijzer" becomes "IJzer"); in Turkish, i and İ are a pair, and ı and I ("iyot" becomes
-// "İyot"). No other language has a rule of its own; at start there is none.
-void SetProperCaseLanguage(QLocale::Language language);
-QLocale::Language ProperCaseLanguage();
 
 // The text without Greek's tonos, which Greek leaves off capitals ("Σίδηρος" as "Σιδηρος").
 QString WithoutTonos(const QString& text);

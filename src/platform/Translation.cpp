@@ -3,8 +3,6 @@
 
 #include "Translation.h"
 
-#include "TextOperations.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -93,12 +91,9 @@ Translation::Translation(const QStringList& languages) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt_);
     }
-    SetProperCaseLanguage(language_.isEmpty() ? QLocale::AnyLanguage
-                                              : QLocale(language_).language());
 }
 
 Translation::~Translation() {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&program_);
-    SetProperCaseLanguage(QLocale::AnyLanguage);
 }

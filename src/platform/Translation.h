@@ -20,7 +20,7 @@ UserLanguages(const QProcessEnvironment& environment = QProcessEnvironment::syst
 
 // The language the program speaks, for the object's life: the first of the user's languages that
 // is English or that the program is translated into. Its translation is loaded, and Qt's own
-// where Qt ships one; proper case follows the language's rules. Brazilian Portuguese is only
+// where Qt ships one. Brazilian Portuguese is only
 // for a list that names Brazil (pt_BR): Portuguese alone is European. Traditional Chinese is
 // Taiwan's, Hong Kong's and Macau's; Simplified everyone else's.
 class Translation {

@@ -5,7 +5,6 @@
 
 #include "ElementDraw.h"
 #include "QuizState.h"
-#include "data/ElementNames.h"
 #include "platform/RuntimeServices.h"
 #include "platform/TextOperations.h"
 
@@ -79,35 +78,35 @@ QString WithCatalanMiddleDot(QString name) {
 }
 } // namespace
 
-bool AnswerMatches(QuizMode mode, const QString& answer, const QString& reference) {
+bool AnswerMatches(const ClassLanguage& language, QuizMode mode, const QString& answer,
+                   const QString& reference) {
     QString typed = WithoutWidthForms(answer).trimmed().normalized(QString::NormalizationForm_C);
     QString expected = reference.normalized(QString::NormalizationForm_C);
     if (mode == QuizMode::GuessSymbol)
         return TextEquals(AsLatinLetters(typed), expected);
-    if (ProperCaseLanguage() == QLocale::Catalan) {
+    if (language.FoldsMiddleDot()) {
         typed = WithCatalanMiddleDot(typed);
         expected = WithCatalanMiddleDot(expected);
     }
     // By the rule of the class's language, or by the ordinary one: a Turkish desk's rule makes
     // "ZINC" "Zınc", which an English table does not hold.
-    for (QLocale::Language rule : {ProperCaseLanguage(), QLocale::AnyLanguage}) {
+    for (CaseRule rule : {language.ProperCaseRule(), CaseRule::Ordinary}) {
         if (TextEquals(ProperCase(typed, rule).normalized(QString::NormalizationForm_C), expected))
             return true;
     }
-    const QString named = ProperCase(typed).normalized(QString::NormalizationForm_C);
-    // Greek writes capitals without their tonos: a name typed in capitals is right without it.
+    const QString named = language.ProperCase(typed).normalized(QString::NormalizationForm_C);
     const bool inCapitals =
         std::none_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isLower(); });
-    return ProperCaseLanguage() == QLocale::Greek && inCapitals &&
+    return language.CapitalsDropAccents() && inCapitals &&
            TextEquals(WithoutTonos(named), WithoutTonos(expected));
 }
 
 AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime,
-                         const ElementNames& names)
+                         const ClassLanguage& language)
     : draw_(draw)
     , controls_(controls)
     , runtime_(runtime)
-    , names_(names) {}
+    , language_(language) {}
 
 void AnswerCheck::Check() {
     // Before the first element there is nothing to judge (an empty answer would match the empty
@@ -117,19 +116,20 @@ void AnswerCheck::Check() {
         return;
     }
     if (controls_.IsSelected(Option::optSymbol)) {
-        Judge(AnswerMatches(QuizMode::GuessSymbol, controls_.GetText(Box::txtAnswer),
+        Judge(AnswerMatches(language_, QuizMode::GuessSymbol, controls_.GetText(Box::txtAnswer),
                             controls_.GetText(Box::txtSymbol)));
     }
     if (controls_.IsSelected(Option::optName)) {
         // The user sees the converted answer while the message is up; it is judged as typed,
         // since proper case is not all of the rule (Greek capitals lack their tonos).
         const QString answer = controls_.GetText(Box::txtAnswer);
-        controls_.SetText(Box::txtAnswer, ProperCase(answer));
+        controls_.SetText(Box::txtAnswer, language_.ProperCase(answer));
         // The name shown, or any form the class's language accepts for the element shown.
-        QStringList names = names_.Accepted(controls_.GetText(Box::txtAtomicNumber).toInt());
+        QStringList names =
+            language_.Names().Accepted(controls_.GetText(Box::txtAtomicNumber).toInt());
         names.prepend(controls_.GetText(Box::txtElement));
-        Judge(std::any_of(names.cbegin(), names.cend(), [&answer](const QString& name) {
-            return AnswerMatches(QuizMode::GuessName, answer, name);
+        Judge(std::any_of(names.cbegin(), names.cend(), [&](const QString& name) {
+            return AnswerMatches(language_, QuizMode::GuessName, answer, name);
         }));
     }
 }

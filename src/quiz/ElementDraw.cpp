@@ -3,7 +3,7 @@
 
 #include "ElementDraw.h"
 
-#include "data/ElementLookup.h"
+#include "RecordLookup.h"
 #include "platform/RuntimeServices.h"
 #include "platform/TextOperations.h"
 
@@ -53,7 +53,7 @@ int DrawNumber(float r, int bound) {
 }
 } // namespace
 
-ElementDraw::ElementDraw(QuizState& state, ElementLookup& lookup, ControlAccess& controls,
+ElementDraw::ElementDraw(QuizState& state, RecordLookup& lookup, ControlAccess& controls,
                          RuntimeServices& runtime)
     : state_(state)
     , lookup_(lookup)

@@ -5,21 +5,21 @@
 
 #include "QuizState.h"
 
-class ElementLookup;
+class RecordLookup;
 class RuntimeServices;
 
 // Puts the next question on screen: draws an atomic number from the selected range, has it
 // looked up, empties the answer box and gives it the focus.
 class ElementDraw {
 public:
-    ElementDraw(QuizState& state, ElementLookup& lookup, ControlAccess& controls,
+    ElementDraw(QuizState& state, RecordLookup& lookup, ControlAccess& controls,
                 RuntimeServices& runtime);
 
     void Spin();
 
 private:
     QuizState& state_;
-    ElementLookup& lookup_;
+    RecordLookup& lookup_;
     ControlAccess& controls_;
     RuntimeServices& runtime_;
 };

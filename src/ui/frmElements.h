@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "quiz/Quiz.h"
+#include "data/Quiz.h"
 
 #include <QWidget>
 #include <functional>

@@ -6,7 +6,8 @@
 #include "FakeControls.h"
 #include "ScriptedRuntime.h"
 #include "data/ElementDatabase.h"
-#include "quiz/Quiz.h"
+#include "data/ElementTableCheck.h"
+#include "data/Quiz.h"
 
 #include <memory>
 
@@ -14,17 +15,21 @@
 // defined), opened and checked; the embedded table names the elements in `language`.
 struct OpenedDatabase : ElementDatabase {
     explicit OpenedDatabase(const QString& language = {})
-        : ElementDatabase(language) {
-        Open();
+        : ElementDatabase(ClassLanguage(language)) {
+        OpenCheckedTable(*this);
     }
 };
 
 // The quiz logic after start-up, over fake controls, scripted runtime services and the element
-// database the environment names: its own, in `language`, or `opened`.
+// database the environment names: its own, in `language`, or `opened`; for a class of `desk`'s
+// language where one is given, else of the table's.
 struct QuizHarness {
-    explicit QuizHarness(const QString& language = {}, ElementDatabase* opened = nullptr)
+    explicit QuizHarness(const QString& language = {}, ElementDatabase* opened = nullptr,
+                         const QString& desk = {})
         : owned(opened ? nullptr : std::make_unique<OpenedDatabase>(language))
-        , quiz(controls, opened ? *opened : *owned, runtime) {
+        , classLanguage(desk.isEmpty() ? (opened ? *opened : *owned).Language()
+                                       : ClassLanguage(desk))
+        , quiz(controls, opened ? *opened : *owned, runtime, classLanguage) {
         quiz.state.StartUp();
     }
 
@@ -59,6 +64,7 @@ struct QuizHarness {
     }
 
     std::unique_ptr<ElementDatabase> owned;
+    ClassLanguage classLanguage;
     FakeControls controls;
     ScriptedRuntime runtime;
     Quiz quiz;

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ElementNames.h"
+#include "platform/TextOperations.h"
+
+#include <QLocale>
+#include <QString>
+
+// The language of the class: the element names its schools write, the notation of its masses and
+// how an answer in it is judged. Every part of the quiz that depends on the language takes it
+// from one of these, made once at start.
+class ClassLanguage {
+public:
+    // `code` as the names are filed under it ("de", "pt_BR", "en_US"); nothing for English.
+    explicit ClassLanguage(const QString& code = {});
+
+    const QString& Code() const { return names_.Language(); }
+    const ElementNames& Names() const { return names_; }
+    const QString& DecimalPoint() const { return decimalPoint_; }
+
+    // The text in proper case by the language's own rule.
+    QString ProperCase(const QString& text) const { return ::ProperCase(text, caseRule_); }
+    // The language's own rule of proper case (Dutch IJ, Turkish dotted i), or the ordinary one.
+    CaseRule ProperCaseRule() const { return caseRule_; }
+    // Greek writes capitals without their tonos: a name typed in capitals is right without it.
+    bool CapitalsDropAccents() const { return capitalsDropAccents_; }
+    // Catalan's l·l counts however a keyboard types it.
+    bool FoldsMiddleDot() const { return foldsMiddleDot_; }
+
+private:
+    ElementNames names_;
+    QString decimalPoint_;
+    CaseRule caseRule_ = CaseRule::Ordinary;
+    bool capitalsDropAccents_ = false;
+    bool foldsMiddleDot_ = false;
+};
