@@ -181,13 +181,16 @@ private slots:
         row(int(ServerFull), "", "ERROR:  no more connections allowed (max_client_conn)");
         row(int(ServerFull), "53300", "FATAL:  demasiadas conexiones para el rol «quiz»");
         row(int(LoginRefused), "", "FATAL:  password authentication failed for user \"quiz\"");
-        // A French server's message on two lines, matched whole.
+        // A French server's messages on two lines, matched whole.
         row(int(ServerFull), "",
             "FATAL:  les emplacements de connexions restants sont réservés pour les "
             "connexions\nsuperutilisateur non relatif à la réplication");
         row(-1, "",
             "FATAL:  les emplacements de connexions restants sont réservés pour les "
             "connexions\nautres");
+        row(int(LoginRefused), "",
+            "FATAL:  aucune entrée dans pg_hba.conf pour l'hôte « 10.0.0.7 », utilisateur "
+            "« quiz »,\nbase de données « elements », aucun chiffrement");
         row(int(LoginRefused), "", "FATAL:  no pg_hba.conf entry for host \"10.0.0.7\"");
         row(int(LoginRefused), "", "ERROR: SASL authentication failed");
         row(int(LoginRefused), "", "FATAL:  role \"quiz\" does not exist");

@@ -31,7 +31,8 @@ struct DriverReport {
     QString text;
 };
 
-// The faults of a data source that a school meets, each with its own advice.
+// The faults of a data source that a school meets, each with its own advice, in the order a
+// driver's report is matched against them.
 enum class DataSourceFault {
     DriverMissing,
     NoDatabaseFile,
