@@ -123,24 +123,45 @@ private slots:
     // A fresh window for every case, as the program starts.
     void init() { Start(); }
 
-    // In each language (tests/data/languages.tsv, a row each): a caption, an element's name and
-    // mass in its record boxes, the name typed as a pupil types it judged right and praised; every
-    // caption fits its control, and the face suits the display scale, at each scale this test runs
-    // at. In English every caption stands as it is, and each label names the box it stands beside
-    // for assistive technology. Every letter that the language's captions, messages and element
-    // names use, and the Latin letters of the symbols, is drawn as itself in the faces the window
-    // takes for it: none like its accented form or like another letter of its script and case,
-    // Cyrillic и not like Latin u, none as the box of a missing glyph. Every name fits its box
-    // whole, and the answer box's context menu is in the language too.
+    // In English and each language the program is translated into, a row each read from the
+    // language's own files (its translation and names), and in the cases of tests/data/answers.tsv:
+    // a caption, an element's name and mass in its record boxes, the name typed as a pupil types
+    // it judged right and praised; every caption fits its control, and the face suits the display
+    // scale, at each scale this test runs at. In English every caption stands as it is, and each
+    // label names the box it stands beside for assistive technology. Every letter that the
+    // language's captions, messages and element names use, and the Latin letters of the symbols,
+    // is drawn as itself in the faces the window takes for it: none like its accented form or like
+    // another letter of its script and case, Cyrillic и not like Latin u, none as the box of a
+    // missing glyph. Every name fits its box whole, and the answer box's context menu is in the
+    // language too.
     void speaksTheClassLanguage_data() {
         for (const char* column :
              {"language", "element", "byName", "name", "typed", "praise", "mass"})
             QTest::addColumn<QString>(column);
-        for (const QStringList& fields : TableRows("languages.tsv")) {
-            QTestData& row = QTest::newRow(qPrintable(fields[0]));
-            for (const QString& field : fields.mid(1))
-                row << field;
+        // The caption and the praise as the language's translation has them.
+        const auto row = [](const QString& name, const QString& code, int element,
+                            const QString& shown, const QString& typed, const QString& mass) {
+            const Translation speaking{{code}};
+            QTest::newRow(qPrintable(name))
+                << code << QString::number(element)
+                << QCoreApplication::translate("frmElements", "Guess the Name") << shown << typed
+                << QCoreApplication::translate("AnswerCheck", "Your my hero") << mass;
+        };
+        QStringList languages =
+            QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("valtora_*.qm")}, QDir::Files);
+        for (QString& file : languages)
+            file = file.mid(int(std::strlen("valtora_"))).chopped(int(std::strlen(".qm")));
+        constexpr int kIron = 26;
+        for (const QString& code : QStringList{QStringLiteral("en")} + languages) {
+            const QLocale locale(code);
+            // English names are the table's own.
+            const QString iron =
+                ElementNames(code).Accepted(kIron).value(0, QStringLiteral("Iron"));
+            row(code, code, kIron, iron, locale.toLower(iron),
+                QStringLiteral("55") + locale.decimalPoint() + QStringLiteral("845"));
         }
+        for (const QStringList& fields : TableRows("answers.tsv"))
+            row(fields[0], fields[1], fields[2].toInt(), fields[3], fields[4], fields[5]);
     }
     void speaksTheClassLanguage() {
         QFETCH(QString, language);
