@@ -7,6 +7,7 @@
 #include "platform/ErrorReporting.h"
 #include "platform/QtRuntimeServices.h"
 #include "platform/Translation.h"
+#include "quiz/QuestionGate.h"
 #include "ui/ApplicationStart.h"
 #include "ui/frmElements.h"
 
@@ -22,8 +23,7 @@ int main(int argc, char* argv[]) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const bool asksForText = !AnswerCommandLine(arguments).showsQuiz;
     const std::unique_ptr<QCoreApplication> app = StartApplication(argc, argv, !asksForText);
-    // The window, its messages, the element names and Qt's own texts in the language of the
-    // user's locale.
+    // The window, its messages, the element names and Qt's texts in the user's locale's language.
     const Translation translation;
     if (asksForText) {
         // Again, now in the user's language.
@@ -36,7 +36,8 @@ int main(int argc, char* argv[]) {
     // Names the desktop entry, so that a Wayland compositor matches the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VALTORA_APP_ID));
     QtRuntimeServices runtime;
-    ElementDatabase database(ClassLanguage(translation.Language()));
+    // While a data source's call is waited for, the window paints and drops the input it gets.
+    ElementDatabase database(ClassLanguage(translation.Language()), QuestionGate::WhileWaiting);
     // A school's own data source is opened and checked before the window shows, so that a fault
     // in it is the first thing on the screen.
     if (!database.IsEmbedded() && !RunReportingErrors(runtime, [&] { OpenCheckedTable(database); }))

@@ -3,6 +3,7 @@
 
 #include "data/DataSourceFaults.h"
 #include "platform/RuntimeError.h"
+#include "quiz/QuestionGate.h"
 #include "support/QuizHarness.h"
 
 #include <QSqlQuery>
@@ -155,6 +156,41 @@ private slots:
             QCOMPARE(harness.quiz.state.StrNumber(), number);
             QCOMPARE(harness.Record(), QStringLiteral("26\tFe\tIron\t55.845"));
         }
+    }
+
+    // One question at a time: while one runs, or a turn is held for one, no other begins; a
+    // question's turn ends however the question ends.
+    void questionsRunOneAtATime_data() {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("the gate free") << false << false;
+        QTest::newRow("a turn held") << true << false;
+        QTest::newRow("a question that fails") << false << true;
+    }
+    void questionsRunOneAtATime() {
+        QFETCH(bool, held);
+        QFETCH(bool, fails);
+        QuestionGate gate;
+        QuestionGate::Turn turn = held ? gate.Take() : nullptr;
+        int ran = 0;
+        bool opened = false;
+        try {
+            gate.RunAlone([&] {
+                ++ran;
+                gate.RunAlone([&] { opened = true; });
+                opened = opened || !gate.Running() || gate.Take();
+                if (fails)
+                    throw RuntimeError(QString());
+            });
+        } catch (const RuntimeError&) {
+        }
+        QCOMPARE(ran, held ? 0 : 1);
+        QVERIFY(!opened);
+        QCOMPARE(gate.Running(), held);
+        turn.reset();
+        gate.RunAlone([&] { ++ran; });
+        QCOMPARE(ran, held ? 1 : 2);
+        QVERIFY(!gate.Running());
     }
 
     // How servers, poolers and drivers report the faults a school meets, PostgreSQL 12 to 17's

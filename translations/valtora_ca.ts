@@ -111,13 +111,6 @@
     </message>
 </context>
 <context>
-    <name>DatabaseThread</name>
-    <message>
-        <source>A second query was asked for while one was waited for.</source>
-        <translation>S&apos;ha demanat una segona consulta mentre se n&apos;esperava una altra.</translation>
-    </message>
-</context>
-<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

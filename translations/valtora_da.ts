@@ -111,13 +111,6 @@
     </message>
 </context>
 <context>
-    <name>DatabaseThread</name>
-    <message>
-        <source>A second query was asked for while one was waited for.</source>
-        <translation>Der blev bedt om endnu en forespørgsel, mens programmet ventede på en anden.</translation>
-    </message>
-</context>
-<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

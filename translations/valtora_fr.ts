@@ -111,13 +111,6 @@
     </message>
 </context>
 <context>
-    <name>DatabaseThread</name>
-    <message>
-        <source>A second query was asked for while one was waited for.</source>
-        <translation>Une seconde requête a été demandée pendant l&apos;attente d&apos;une autre.</translation>
-    </message>
-</context>
-<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

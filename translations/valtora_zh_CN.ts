@@ -111,13 +111,6 @@
     </message>
 </context>
 <context>
-    <name>DatabaseThread</name>
-    <message>
-        <source>A second query was asked for while one was waited for.</source>
-        <translation>在等待一个查询时又请求了第二个查询。</translation>
-    </message>
-</context>
-<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

@@ -111,13 +111,6 @@
     </message>
 </context>
 <context>
-    <name>DatabaseThread</name>
-    <message>
-        <source>A second query was asked for while one was waited for.</source>
-        <translation>在等待一個查詢時又要求了第二個查詢。</translation>
-    </message>
-</context>
-<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

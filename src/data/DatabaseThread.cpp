@@ -5,14 +5,12 @@
 
 #include "platform/ErrorReporting.h"
 #include "platform/ProgramEnd.h"
-#include "platform/RuntimeError.h"
 
-#include <QCoreApplication>
-#include <QScopeGuard>
-#include <QThread>
+#include <QtGlobal>
 
-DatabaseThread::DatabaseThread()
-    : thread_(&DatabaseThread::Serve, this) {}
+DatabaseThread::DatabaseThread(std::function<void()> whileWaiting)
+    : whileWaiting_(std::move(whileWaiting))
+    , thread_(&DatabaseThread::Serve, this) {}
 
 DatabaseThread::~DatabaseThread() {
     {
@@ -44,22 +42,18 @@ void SpinUntilReady(const std::atomic<bool>& ready) {
 } // namespace
 
 bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds limit) {
-    // How long event handling may wait between two looks at the work.
-    constexpr std::chrono::milliseconds kRepaintEvery{50};
+    // How often `whileWaiting_` runs while the work is waited for.
+    constexpr std::chrono::milliseconds kWhileWaitingEvery{50};
     const Clock::time_point deadline = Clock::now() + limit;
-    const bool programThread = QCoreApplication::instance() &&
-                               QThread::currentThread() == QCoreApplication::instance()->thread();
+    const auto wakeAt = [&] {
+        return whileWaiting_ ? std::min(deadline, Clock::now() + kWhileWaitingEvery) : deadline;
+    };
 
     std::unique_lock lock(mutex_);
-    if (calling_) {
-        throw RuntimeError(QCoreApplication::translate(
-            "DatabaseThread", "A second query was asked for while one was waited for."));
-    }
     if (givenUp_)
         return false;
+    Q_ASSERT(done_);
     work_ = std::move(work);
-    calling_ = true;
-    const auto calling = qScopeGuard([this] { calling_ = false; });
     done_ = false;
     thrown_ = nullptr;
     pending_.store(true, std::memory_order_release);
@@ -70,20 +64,14 @@ bool DatabaseThread::Run(std::function<void()> work, std::chrono::milliseconds l
     if (lastCall_ < kSpinUntilReady)
         SpinUntilReady(done_);
     lock.lock();
-    while (!changed_.wait_until(lock, std::min(deadline, Clock::now() + kRepaintEvery),
-                                [this] { return done_.load(); })) {
+    while (!changed_.wait_until(lock, wakeAt(), [this] { return done_.load(); })) {
         if (Clock::now() >= deadline) {
             givenUp_ = true;
             return false;
         }
-        if (programThread) {
-            // Paint and take input, which the window drops while a question runs rather than
-            // keep it for later, but no socket's events: no request of assistive technology
-            // begins a second operation.
-            lock.unlock();
-            QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
-            lock.lock();
-        }
+        lock.unlock();
+        whileWaiting_();
+        lock.lock();
     }
     lastCall_ = Clock::now() - called;
     if (thrown_)

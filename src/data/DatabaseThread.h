@@ -24,16 +24,16 @@
 // goes first.
 class DatabaseThread {
 public:
-    DatabaseThread();
+    // `whileWaiting`, where given, runs on the calling thread every so often while a call is
+    // waited for (to handle its events, say); without it, the caller just waits.
+    explicit DatabaseThread(std::function<void()> whileWaiting = {});
     ~DatabaseThread();
     DatabaseThread(const DatabaseThread&) = delete;
     DatabaseThread& operator=(const DatabaseThread&) = delete;
 
     // Runs `work` on the thread and returns its result, rethrowing what it threw. Returns nothing
-    // when `limit` passes first: the thread is then given up and takes no more work. Meanwhile
-    // the calling thread, when it is the program's own, handles its events but no socket's
-    // (assistive technology's requests among them), so that its windows paint and may drop the
-    // input they get; what would call again meanwhile is refused with a RuntimeError.
+    // when `limit` passes first: the thread is then given up and takes no more work. One call at
+    // a time: what runs meanwhile (`whileWaiting`) must not call again.
     template <typename Work>
     auto Call(Work work, std::chrono::milliseconds limit) -> std::optional<decltype(work())> {
         // Owned by the call, which may outlive this function.
@@ -48,15 +48,15 @@ private:
     [[nodiscard]] bool Run(std::function<void()> work, std::chrono::milliseconds limit);
     void Serve();
 
+    const std::function<void()> whileWaiting_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::function<void()> work_;
-    // Work is waiting for the thread; the work is done. Each side looks at these for a while
-    // before it sleeps on `changed_`.
+    // Work is waiting for the thread; the work is done (no call is waited for). Each side looks
+    // at these for a while before it sleeps on `changed_`.
     std::atomic<bool> pending_ = false;
-    std::atomic<bool> done_ = false;
-    // A call is waited for: its caller has not returned. How long the last one took.
-    bool calling_ = false;
+    std::atomic<bool> done_ = true;
+    // How long the last call took.
     std::chrono::nanoseconds lastCall_{};
     bool stopping_ = false;
     bool givenUp_ = false;

@@ -28,7 +28,7 @@ QString DriverText(const QSqlError& error) {
 }
 } // namespace
 
-ElementDatabase::ElementDatabase(ClassLanguage language)
+ElementDatabase::ElementDatabase(ClassLanguage language, std::function<void()> whileWaiting)
     : language_(std::move(language))
     , connectionName_(UniqueConnectionName()) {
     if (IsOdbcDataSourceDefined(kDataSourceName)) {
@@ -38,7 +38,7 @@ ElementDatabase::ElementDatabase(ClassLanguage language)
         // speak English, which RecognizeFault reads, in every language; the window speaks
         // through Qt's own translations, which this does not touch.
         std::setlocale(LC_MESSAGES, "C");
-        thread_ = std::make_unique<DatabaseThread>();
+        thread_ = std::make_unique<DatabaseThread>(std::move(whileWaiting));
     } else {
         source_.description = tr("the embedded element table");
     }

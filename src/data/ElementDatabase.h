@@ -45,8 +45,10 @@ public:
     using RowReader = std::function<bool(const QSqlQuery& row)>;
 
     // Chooses the data source; opens nothing yet. The embedded table names the elements in the
-    // class's `language` where their names in it ship with the program.
-    explicit ElementDatabase(ClassLanguage language = ClassLanguage());
+    // class's `language` where their names in it ship with the program. While an ODBC driver's
+    // call is waited for, `whileWaiting` runs every so often (DatabaseThread).
+    explicit ElementDatabase(ClassLanguage language = ClassLanguage(),
+                             std::function<void()> whileWaiting = {});
     ~ElementDatabase();
     ElementDatabase(const ElementDatabase&) = delete;
     ElementDatabase& operator=(const ElementDatabase&) = delete;

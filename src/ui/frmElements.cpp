@@ -189,7 +189,7 @@ void frmElements::RouteEvents() {
         QLineEdit* answer = BoxControl(Box::txtAnswer);
         // While a question runs, text that reaches the box past the dropped input (set by
         // assistive technology) is dropped as well: the box keeps what the program put there.
-        if (questionRunning_ && text != programAnswer_) {
+        if (questions_.Running() && text != programAnswer_) {
             answer->setText(programAnswer_);
             return;
         }
@@ -204,7 +204,7 @@ void frmElements::RouteEvents() {
 
 void frmElements::AfterFirstFrame(std::function<void()> then) {
     afterFirstFrame_ = std::move(then);
-    questionRunning_ = true;
+    firstFrameTurn_ = questions_.Take();
 }
 
 bool frmElements::event(QEvent* event) {
@@ -214,7 +214,7 @@ bool frmElements::event(QEvent* event) {
     if (event->type() == QEvent::Paint && afterFirstFrame_) {
         QTimer::singleShot(0, this, [this, then = std::exchange(afterFirstFrame_, {})] {
             Dispatch(then);
-            questionRunning_ = false;
+            firstFrameTurn_.reset();
         });
     }
     return handled;
@@ -226,7 +226,7 @@ void frmElements::closeEvent(QCloseEvent* event) {
 }
 
 bool frmElements::eventFilter(QObject* watched, QEvent* event) {
-    if (!questionRunning_ || watched == cmdExit_ ||
+    if (!questions_.Running() || watched == cmdExit_ ||
         !(event->isInputEvent() || event->type() == QEvent::Shortcut))
         return false;
     // This window's controls, and the shortcuts that belong to it; not the message boxes it
@@ -258,14 +258,12 @@ void frmElements::Dispatch(const std::function<void()>& operation) {
 }
 
 void frmElements::DispatchAlone(const std::function<void()>& operation) {
-    if (questionRunning_)
-        return;
-    questionRunning_ = true;
-    programAnswer_ = BoxControl(Box::txtAnswer)->text();
-    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    Dispatch(operation);
-    QGuiApplication::restoreOverrideCursor();
-    questionRunning_ = false;
+    questions_.RunAlone([&] {
+        programAnswer_ = BoxControl(Box::txtAnswer)->text();
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        Dispatch(operation);
+        QGuiApplication::restoreOverrideCursor();
+    });
 }
 
 QRadioButton* frmElements::OptionControl(Option option) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/Quiz.h"
+#include "quiz/QuestionGate.h"
 
 #include <QWidget>
 #include <functional>
@@ -29,9 +30,9 @@ public:
     void SetVisible(Box box, bool visible) override;
     void SetFocus(Box box) override;
 
-    // Runs `then` once the window's first frame is on the screen, as an operation of its own: for
+    // Runs `then` once the window's first frame is on the screen, as a question of its own: for
     // what the first frame does not need. Input until it has run is dropped, and a run-time error
-    // it raises is reported.
+    // it raises is reported. Called as the window shows, before any question.
     void AfterFirstFrame(std::function<void()> then);
 
 protected:
@@ -67,9 +68,11 @@ private:
     QPushButton* cmdCheck_ = nullptr;
     QPushButton* cmdSpin_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    bool questionRunning_ = false;
     // The answer box's text as the program last set it, which it keeps while a question runs.
     QString programAnswer_;
+    // A spin, a check, or what waits for the first frame, one at a time.
+    QuestionGate questions_;
     std::function<void()> afterFirstFrame_;
+    QuestionGate::Turn firstFrameTurn_;
     Quiz quiz_;
 };
