@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>ApplicationStart</name>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: no s&apos;ha pogut obrir cap pantalla. Trieu-ne una amb DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), o executeu el Valtora sense pantalla amb «-platform offscreen».</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Un qüestionari per a l&apos;ordinador sobre els elements químics.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: «%1» no és cap opció ni argument del Valtora; «valtora --help» els llista.</translation>
+    </message>
+</context>
+<context>
     <name>DataControl</name>
     <message>
         <source>The table on %1 has no column %2.</source>
@@ -131,22 +149,6 @@
     <message>
         <source>The query &quot;%1&quot; on %2 failed.</source>
         <translation>La consulta «%1» a la %2 ha fallat.</translation>
-    </message>
-    <message>
-        <source>ODBC data source &quot;%1&quot;</source>
-        <translation>font de dades ODBC «%1»</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script is missing from the program.</source>
-        <translation>Falta al programa l&apos;script de la taula d&apos;elements.</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script cannot be run: %1</source>
-        <translation>No es pot executar l&apos;script de la taula d&apos;elements: %1</translation>
-    </message>
-    <message>
-        <source>The element names in %1 cannot be loaded: %2</source>
-        <translation>No es poden carregar els noms dels elements en l&apos;idioma %1: %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +288,13 @@
     </message>
 </context>
 <context>
+    <name>OdbcDataSource</name>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>font de dades ODBC «%1»</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -369,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>SqlScript</name>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Falta al programa l&apos;script de la taula d&apos;elements.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>No es pot executar l&apos;script de la taula d&apos;elements: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>No es poden carregar els noms dels elements en l&apos;idioma %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>
@@ -445,21 +469,6 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Drecera: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>A desktop quiz on the chemical elements.</source>
-        <translation>Un qüestionari per a l&apos;ordinador sobre els elements químics.</translation>
-    </message>
-    <message>
-        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora: «%1» no és cap opció ni argument del Valtora; «valtora --help» els llista.</translation>
-    </message>
-    <message>
-        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
-        <translation>valtora: no s&apos;ha pogut obrir cap pantalla. Trieu-ne una amb DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), o executeu el Valtora sense pantalla amb «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

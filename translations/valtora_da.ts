@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>ApplicationStart</name>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: der kunne ikke åbnes nogen skærm. Vælg en med DISPLAY (X11) eller WAYLAND_DISPLAY (Wayland), eller kør Valtora uden skærm med »-platform offscreen«.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>En computerquiz om de kemiske grundstoffer.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: »%1« er hverken et tilvalg eller et argument til Valtora; »valtora --help« viser dem.</translation>
+    </message>
+</context>
+<context>
     <name>DataControl</name>
     <message>
         <source>The table on %1 has no column %2.</source>
@@ -131,22 +149,6 @@
     <message>
         <source>The query &quot;%1&quot; on %2 failed.</source>
         <translation>Forespørgslen »%1« til %2 mislykkedes.</translation>
-    </message>
-    <message>
-        <source>ODBC data source &quot;%1&quot;</source>
-        <translation>ODBC-datakilden »%1«</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script is missing from the program.</source>
-        <translation>Scriptet til grundstoftabellen mangler i programmet.</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script cannot be run: %1</source>
-        <translation>Scriptet til grundstoftabellen kan ikke køres: %1</translation>
-    </message>
-    <message>
-        <source>The element names in %1 cannot be loaded: %2</source>
-        <translation>Grundstofnavnene på sproget %1 kan ikke indlæses: %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +288,13 @@
     </message>
 </context>
 <context>
+    <name>OdbcDataSource</name>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>ODBC-datakilden »%1«</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -369,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>SqlScript</name>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Scriptet til grundstoftabellen mangler i programmet.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Scriptet til grundstoftabellen kan ikke køres: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Grundstofnavnene på sproget %1 kan ikke indlæses: %2</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>
@@ -445,21 +469,6 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Genvejstast: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>A desktop quiz on the chemical elements.</source>
-        <translation>En computerquiz om de kemiske grundstoffer.</translation>
-    </message>
-    <message>
-        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora: »%1« er hverken et tilvalg eller et argument til Valtora; »valtora --help« viser dem.</translation>
-    </message>
-    <message>
-        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
-        <translation>valtora: der kunne ikke åbnes nogen skærm. Vælg en med DISPLAY (X11) eller WAYLAND_DISPLAY (Wayland), eller kør Valtora uden skærm med »-platform offscreen«.</translation>
     </message>
 </context>
 </TS>

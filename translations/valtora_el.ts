@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>ApplicationStart</name>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: δεν ήταν δυνατό να ανοίξει καμία οθόνη. Επιλέξτε μία με τη μεταβλητή DISPLAY (X11) ή WAYLAND_DISPLAY (Wayland) ή εκτελέστε το Valtora χωρίς οθόνη με το «-platform offscreen».</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Ένα κουίζ για υπολογιστή με θέμα τα χημικά στοιχεία.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: το «%1» δεν είναι ούτε επιλογή ούτε όρισμα του Valtora· το «valtora --help» εμφανίζει τη λίστα τους.</translation>
+    </message>
+</context>
+<context>
     <name>DataControl</name>
     <message>
         <source>The table on %1 has no column %2.</source>
@@ -131,22 +149,6 @@
     <message>
         <source>The query &quot;%1&quot; on %2 failed.</source>
         <translation>%2: το ερώτημα «%1» απέτυχε.</translation>
-    </message>
-    <message>
-        <source>ODBC data source &quot;%1&quot;</source>
-        <translation>Προέλευση δεδομένων ODBC «%1»</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script is missing from the program.</source>
-        <translation>Από το πρόγραμμα λείπει το σενάριο εντολών του πίνακα στοιχείων.</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script cannot be run: %1</source>
-        <translation>Δεν είναι δυνατή η εκτέλεση του σεναρίου εντολών του πίνακα στοιχείων: %1</translation>
-    </message>
-    <message>
-        <source>The element names in %1 cannot be loaded: %2</source>
-        <translation>Δεν είναι δυνατή η φόρτωση των ονομάτων των στοιχείων για τη γλώσσα %1: %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +288,13 @@
     </message>
 </context>
 <context>
+    <name>OdbcDataSource</name>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>Προέλευση δεδομένων ODBC «%1»</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -369,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>SqlScript</name>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Από το πρόγραμμα λείπει το σενάριο εντολών του πίνακα στοιχείων.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Δεν είναι δυνατή η εκτέλεση του σεναρίου εντολών του πίνακα στοιχείων: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Δεν είναι δυνατή η φόρτωση των ονομάτων των στοιχείων για τη γλώσσα %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>
@@ -445,21 +469,6 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Συντόμευση: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>A desktop quiz on the chemical elements.</source>
-        <translation>Ένα κουίζ για υπολογιστή με θέμα τα χημικά στοιχεία.</translation>
-    </message>
-    <message>
-        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora: το «%1» δεν είναι ούτε επιλογή ούτε όρισμα του Valtora· το «valtora --help» εμφανίζει τη λίστα τους.</translation>
-    </message>
-    <message>
-        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
-        <translation>valtora: δεν ήταν δυνατό να ανοίξει καμία οθόνη. Επιλέξτε μία με τη μεταβλητή DISPLAY (X11) ή WAYLAND_DISPLAY (Wayland) ή εκτελέστε το Valtora χωρίς οθόνη με το «-platform offscreen».</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>ApplicationStart</name>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: no se pudo abrir ninguna pantalla. Elija una con DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), o ejecute Valtora sin pantalla con &quot;-platform offscreen&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Un cuestionario de escritorio sobre los elementos químicos.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: &quot;%1&quot; no es una opción ni un argumento de Valtora; &quot;valtora --help&quot; los enumera.</translation>
+    </message>
+</context>
+<context>
     <name>DataControl</name>
     <message>
         <source>The table on %1 has no column %2.</source>
@@ -131,22 +149,6 @@
     <message>
         <source>The query &quot;%1&quot; on %2 failed.</source>
         <translation>Falló la consulta &quot;%1&quot; en %2.</translation>
-    </message>
-    <message>
-        <source>ODBC data source &quot;%1&quot;</source>
-        <translation>el origen de datos ODBC &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script is missing from the program.</source>
-        <translation>Falta en el programa el script de la tabla de elementos.</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script cannot be run: %1</source>
-        <translation>No se puede ejecutar el script de la tabla de elementos: %1</translation>
-    </message>
-    <message>
-        <source>The element names in %1 cannot be loaded: %2</source>
-        <translation>No se pueden cargar los nombres de los elementos para el idioma %1: %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +288,13 @@
     </message>
 </context>
 <context>
+    <name>OdbcDataSource</name>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>el origen de datos ODBC &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -369,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>SqlScript</name>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Falta en el programa el script de la tabla de elementos.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>No se puede ejecutar el script de la tabla de elementos: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>No se pueden cargar los nombres de los elementos para el idioma %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>
@@ -445,21 +469,6 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Atajo de teclado: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>A desktop quiz on the chemical elements.</source>
-        <translation>Un cuestionario de escritorio sobre los elementos químicos.</translation>
-    </message>
-    <message>
-        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora: &quot;%1&quot; no es una opción ni un argumento de Valtora; &quot;valtora --help&quot; los enumera.</translation>
-    </message>
-    <message>
-        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
-        <translation>valtora: no se pudo abrir ninguna pantalla. Elija una con DISPLAY (X11) o WAYLAND_DISPLAY (Wayland), o ejecute Valtora sin pantalla con &quot;-platform offscreen&quot;.</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>ApplicationStart</name>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: aucun affichage n&apos;a pu être ouvert. Choisissez-en un avec DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland), ou lancez Valtora sans affichage avec « -platform offscreen ».</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Un quiz de bureau sur les éléments chimiques.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni une option ni un argument de Valtora&#xa0;; «&#xa0;valtora --help&#xa0;» les énumère.</translation>
+    </message>
+</context>
+<context>
     <name>DataControl</name>
     <message>
         <source>The table on %1 has no column %2.</source>
@@ -131,22 +149,6 @@
     <message>
         <source>The query &quot;%1&quot; on %2 failed.</source>
         <translation>La requête «&#xa0;%1&#xa0;» sur %2 a échoué.</translation>
-    </message>
-    <message>
-        <source>ODBC data source &quot;%1&quot;</source>
-        <translation>la source de données ODBC «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script is missing from the program.</source>
-        <translation>Le script de la table des éléments est absent du programme.</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script cannot be run: %1</source>
-        <translation>Impossible d&apos;exécuter le script de la table des éléments&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The element names in %1 cannot be loaded: %2</source>
-        <translation>Impossible de charger les noms des éléments pour la langue %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +288,13 @@
     </message>
 </context>
 <context>
+    <name>OdbcDataSource</name>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>la source de données ODBC «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -369,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>SqlScript</name>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Le script de la table des éléments est absent du programme.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Impossible d&apos;exécuter le script de la table des éléments&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Impossible de charger les noms des éléments pour la langue %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>
@@ -445,21 +469,6 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Raccourci&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>A desktop quiz on the chemical elements.</source>
-        <translation>Un quiz de bureau sur les éléments chimiques.</translation>
-    </message>
-    <message>
-        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni une option ni un argument de Valtora&#xa0;; «&#xa0;valtora --help&#xa0;» les énumère.</translation>
-    </message>
-    <message>
-        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
-        <translation>valtora: aucun affichage n&apos;a pu être ouvert. Choisissez-en un avec DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland), ou lancez Valtora sans affichage avec « -platform offscreen ».</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>ApplicationStart</name>
+    <message>
+        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
+        <translation>valtora: egyetlen megjelenítőt sem sikerült megnyitni. Válasszon egyet a DISPLAY (X11) vagy a WAYLAND_DISPLAY (Wayland) változóval, vagy futtassa a Valtora programot megjelenítő nélkül a „-platform offscreen” kapcsolóval.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A desktop quiz on the chemical elements.</source>
+        <translation>Számítógépes kvíz a kémiai elemekről.</translation>
+    </message>
+    <message>
+        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
+        <translation>valtora: „%1” nem a Valtora program kapcsolója vagy argumentuma; ezeket a „valtora --help” parancs listázza ki.</translation>
+    </message>
+</context>
+<context>
     <name>DataControl</name>
     <message>
         <source>The table on %1 has no column %2.</source>
@@ -131,22 +149,6 @@
     <message>
         <source>The query &quot;%1&quot; on %2 failed.</source>
         <translation>%2: nem sikerült végrehajtani a következő lekérdezést: „%1”.</translation>
-    </message>
-    <message>
-        <source>ODBC data source &quot;%1&quot;</source>
-        <translation>„%1” ODBC-adatforrás</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script is missing from the program.</source>
-        <translation>Az elemtábla szkriptje hiányzik a programból.</translation>
-    </message>
-    <message>
-        <source>The element table&apos;s script cannot be run: %1</source>
-        <translation>Az elemtábla szkriptje nem futtatható: %1</translation>
-    </message>
-    <message>
-        <source>The element names in %1 cannot be loaded: %2</source>
-        <translation>Nem sikerült betölteni az elemneveket (nyelv: %1): %2</translation>
     </message>
 </context>
 <context>
@@ -286,6 +288,13 @@
     </message>
 </context>
 <context>
+    <name>OdbcDataSource</name>
+    <message>
+        <source>ODBC data source &quot;%1&quot;</source>
+        <translation>„%1” ODBC-adatforrás</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -369,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>SqlScript</name>
+    <message>
+        <source>The element table&apos;s script is missing from the program.</source>
+        <translation>Az elemtábla szkriptje hiányzik a programból.</translation>
+    </message>
+    <message>
+        <source>The element table&apos;s script cannot be run: %1</source>
+        <translation>Az elemtábla szkriptje nem futtatható: %1</translation>
+    </message>
+    <message>
+        <source>The element names in %1 cannot be loaded: %2</source>
+        <translation>Nem sikerült betölteni az elemneveket (nyelv: %1): %2</translation>
+    </message>
+</context>
+<context>
     <name>frmElements</name>
     <message>
         <source>Elements</source>
@@ -445,21 +469,6 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Billentyűparancs: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>A desktop quiz on the chemical elements.</source>
-        <translation>Számítógépes kvíz a kémiai elemekről.</translation>
-    </message>
-    <message>
-        <source>valtora: &quot;%1&quot; is not an option or argument of Valtora; &quot;valtora --help&quot; lists them.</source>
-        <translation>valtora: „%1” nem a Valtora program kapcsolója vagy argumentuma; ezeket a „valtora --help” parancs listázza ki.</translation>
-    </message>
-    <message>
-        <source>valtora: no display could be opened. Choose one with DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run without one with &quot;-platform offscreen&quot;.</source>
-        <translation>valtora: egyetlen megjelenítőt sem sikerült megnyitni. Válasszon egyet a DISPLAY (X11) vagy a WAYLAND_DISPLAY (Wayland) változóval, vagy futtassa a Valtora programot megjelenítő nélkül a „-platform offscreen” kapcsolóval.</translation>
     </message>
 </context>
 </TS>

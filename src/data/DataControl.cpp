@@ -23,8 +23,7 @@ QString DataControl::Text(const QSqlRecord& row, const QString& column) const {
     const int index = row.indexOf(column);
     if (index < 0) {
         throw RuntimeError(
-            QCoreApplication::translate("DataControl", "The table on %1 has no column %2.")
-                .arg(database_.Description(), column));
+            tr("The table on %1 has no column %2.").arg(database_.Description(), column));
     }
     return FieldText(row.value(index));
 }

@@ -5,6 +5,7 @@
 
 #include "quiz/QuizState.h"
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 #include <QString>
 #include <functional>
@@ -16,6 +17,8 @@ class ElementDatabase;
 // The data control: runs its record source on the element database and shows a row of the
 // result in the record boxes bound to its columns. It only reads.
 class DataControl {
+    Q_DECLARE_TR_FUNCTIONS(DataControl)
+
 public:
     DataControl(ElementDatabase& database, ControlAccess& controls);
 

@@ -22,6 +22,10 @@ char* odbcinst_system_file_path(char* buffer);
 }
 
 namespace {
+// The translation context of the messages.
+struct OdbcDataSource {
+    Q_DECLARE_TR_FUNCTIONS(OdbcDataSource)
+};
 using Section = QHash<QString, QString>;
 
 // The lines of the section `name` of the ini file `path` ("key = value", keys in lower case), if
@@ -90,8 +94,7 @@ DataSourceDetails ReadOdbcDataSource(const QString& name) {
     DataSourceDetails source;
     source.odbc = true;
     source.name = name;
-    source.description =
-        QCoreApplication::translate("ElementDatabase", "ODBC data source \"%1\"").arg(name);
+    source.description = OdbcDataSource::tr("ODBC data source \"%1\"").arg(name);
     const Section lines = DataSourceSection(name).value_or(Section());
     source.driver = lines.value(QStringLiteral("driver"));
     source.username = lines.value(QStringLiteral("username"), lines.value(QStringLiteral("uid")));

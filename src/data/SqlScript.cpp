@@ -50,18 +50,23 @@ QStringList SplitSqlScript(const QString& script) {
     return statements;
 }
 
+namespace {
+// The translation context of the messages.
+struct SqlScript {
+    Q_DECLARE_TR_FUNCTIONS(SqlScript)
+};
+} // namespace
+
 void RunElementScript(const QSqlDatabase& connection) {
     QFile script(QStringLiteral(":/valtora/elements.sql"));
     if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw RuntimeError(QCoreApplication::translate(
-            "ElementDatabase", "The element table's script is missing from the program."));
+        throw RuntimeError(
+            SqlScript::tr("The element table's script is missing from the program."));
     QSqlQuery query(connection);
     for (const QString& statement : SplitSqlScript(QString::fromUtf8(script.readAll()))) {
         if (!query.exec(statement)) {
-            throw RuntimeError(
-                QCoreApplication::translate("ElementDatabase",
-                                            "The element table's script cannot be run: %1")
-                    .arg(query.lastError().text()));
+            throw RuntimeError(SqlScript::tr("The element table's script cannot be run: %1")
+                                   .arg(query.lastError().text()));
         }
     }
 }
@@ -80,8 +85,7 @@ void NameElementsIn(const QSqlDatabase& connection, const ElementNames& names) {
             break;
     }
     if (!named || rename.lastError().isValid() || !connection.driver()->commitTransaction()) {
-        throw RuntimeError(QCoreApplication::translate(
-                               "ElementDatabase", "The element names in %1 cannot be loaded: %2")
+        throw RuntimeError(SqlScript::tr("The element names in %1 cannot be loaded: %2")
                                .arg(names.Language(), rename.lastError().text()));
     }
 }

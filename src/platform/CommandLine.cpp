@@ -8,6 +8,10 @@
 #include <array>
 
 namespace {
+// The translation context of the messages.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 // Qt's own options, which its applications take from any command line: known here too, and
 // hidden from the help.
 constexpr std::array kQtOptionsWithValue{"platform",        "platformpluginpath",
@@ -22,8 +26,7 @@ constexpr std::array kQtFlags{"reverse", "nograb", "dograb", "sync", "widgetcoun
 
 void DescribeOptions(QCommandLineParser& options) {
     options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    options.setApplicationDescription(
-        QCoreApplication::translate("main", "A desktop quiz on the chemical elements."));
+    options.setApplicationDescription(CommandLine::tr("A desktop quiz on the chemical elements."));
     options.addHelpOption();
     options.addVersionOption();
     for (const char* name : kQtOptionsWithValue) {
@@ -77,9 +80,8 @@ CommandLineAnswer AnswerCommandLine(const QStringList& arguments) {
     const QString shown = unknown.size() > kShown ? unknown.left(kShown) + u'…' : unknown;
     return {false,
             {},
-            QCoreApplication::translate("main",
-                                        "valtora: \"%1\" is not an option or argument of Valtora; "
-                                        "\"valtora --help\" lists them.")
+            CommandLine::tr("valtora: \"%1\" is not an option or argument of Valtora; "
+                            "\"valtora --help\" lists them.")
                     .arg(shown) +
                 u'\n',
             1};

@@ -21,10 +21,11 @@ std::unique_ptr<QCoreApplication> StartApplication(int& argc, char** argv, bool 
         std::thread fonts([] { FcInit(); });
         {
             const DisplayConnection connecting(TranslateBeforeStart(
-                "main",
-                QT_TRANSLATE_NOOP("main", "valtora: no display could be opened. Choose one with "
-                                          "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run "
-                                          "without one with \"-platform offscreen\".")));
+                "ApplicationStart",
+                QT_TRANSLATE_NOOP("ApplicationStart",
+                                  "valtora: no display could be opened. Choose one with "
+                                  "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland), or run "
+                                  "without one with \"-platform offscreen\".")));
             app = std::make_unique<QApplication>(argc, argv);
         }
         fonts.join();
