@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/DataSourceFaults.h"
+#include "data/ElementTableCheck.h"
 #include "platform/RuntimeError.h"
 #include "quiz/QuestionGate.h"
 #include "support/QuizHarness.h"
@@ -10,8 +11,12 @@
 #include <QTest>
 #include <cmath>
 
+using TableRule = QStringList (*)(const TableRows&);
+Q_DECLARE_METATYPE(TableRule)
+Q_DECLARE_METATYPE(TableRow)
+
 // The quiz logic over the embedded element table: the choices and covers, the draw, the answer
-// check and the lookup.
+// check and the lookup; the table check's rules.
 class TestQuiz : public QObject {
     Q_OBJECT
 
@@ -274,6 +279,112 @@ private slots:
         server.odbc = true;
         const auto told = RecognizeFault(server, {sqlState, said});
         QCOMPARE(told ? static_cast<int>(*told) : -1, fault);
+    }
+
+    // Each rule of the table check on a table's columns and a few rows, then `sound` times a
+    // sound row for each number 1 to 103: the problems the rule finds, each holding its
+    // fragment, in order.
+    void eachTableRuleFindsItsProblems_data() {
+        QTest::addColumn<TableRule>("rule");
+        QTest::addColumn<int>("sound");
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<QList<TableRow>>("rows");
+        QTest::addColumn<QStringList>("problems");
+        // A row as the lookup finds it: by its number's digits alone, as in a column of integers.
+        const auto found = [](QStringList values) {
+            const bool drawn = QString::number(values[0].toInt()) == values[0];
+            return TableRow{std::move(values), drawn};
+        };
+        const QStringList four{"AtomicNumber", "AtomicSymbol", "ElementName", "AtomicMass"};
+        QTest::newRow("semicolons")
+            << TableRule(ShapeProblems) << 0
+            << QStringList{"'atomicnumber';AtomicSymbol;ElementName;AtomicMass"}
+            << QList<TableRow>{}
+            << QStringList{"Missing columns: AtomicNumber, AtomicSymbol, ElementName, "
+                           "AtomicMass.\nIt has the columns \"'atomicnumber';AtomicSymbol;"
+                           "ElementName;AtomicMass\".\nThe file was saved with semicolons"};
+        QTest::newRow("tabs") << TableRule(ShapeProblems) << 0
+                              << QStringList{"AtomicNumber\tAtomicSymbol\tElementName\tAtomicMass"}
+                              << QList<TableRow>{}
+                              << QStringList{".\nThe file was saved with tabs"};
+        QTest::newRow("UTF-16") << TableRule(ShapeProblems) << 0 << QStringList{"ÿþA", "?_2", "?_3"}
+                                << QList<TableRow>{} << QStringList{"\"iconv -f UTF-16 -t UTF-8"};
+        QTest::newRow("UTF-16LE") << TableRule(ShapeProblems) << 0 << QStringList{"A", "?_2", "?_3"}
+                                  << QList<TableRow>{}
+                                  << QStringList{"\"iconv -f UTF-16LE -t UTF-8"};
+        QTest::newRow("a title row")
+            << TableRule(ShapeProblems) << 0 << QStringList{"Elements"}
+            << QList<TableRow>{found(four)} << QStringList{".\nIts first row holds the"};
+        QTest::newRow("numbers")
+            << TableRule(NumberProblems) << 0 << four << QList<TableRow>{found({"30.5"}),
+                                                                         found({"26.0"}),
+                                                                         found({"x"}),
+                                                                         found({" 26"}),
+                                                                         found({"", "Xx", "Ext"}),
+                                                                         found({"", "", "Ext"}),
+                                                                         found({"", "", "", "7"}),
+                                                                         found({"", " ", ""}),
+                                                                         found({" atomicnumber"})}
+            << QStringList{"numbers: 30.5, x.", "not find: 26.",
+                           "number: Ext (Xx), Ext, (, , , 7).",
+                           "The file's header row (AtomicNumber, AtomicSymbol, ElementName, "
+                           "AtomicMass) is a"};
+        QTest::newRow("rows found")
+            << TableRule(DrawnProblems) << 0 << four
+            << QList<TableRow>{found({"27", "Co", "Cobalt"}),
+                               found({"27", "Co", "cobalt"}),
+                               TableRow{{"7", "N", "nitrogen"}, false},
+                               found({"8", "", "Oxygen"}),
+                               found({"9", "F", " "}),
+                               found({"10", "Ne", "Ne\u200bon"}),
+                               found({"4", "Be", "\u0301"}),
+                               found({"5", "-", "Boron"}),
+                               found({"6", "C", "C?rbon"}),
+                               found({"25", "Mn", "MANGANESE"}),
+                               found({"26", "Fe", "iron"}),
+                               found({"28", "Ni ", "Nickel"}),
+                               found({"29", "Cu", "Copper\u00a0"}),
+                               found({"30", "Zn", "\tZinc"})}
+            << QStringList{"No row for atomic numbers 1, 2, 3, 7, 11, 12, 13, 14, 15, 16 and 81 "
+                           "more.",
+                           "than one row for atomic numbers 27.",
+                           "No symbol for atomic numbers 8.",
+                           "No name for atomic numbers 9.",
+                           "holds, for atomic numbers 10.",
+                           "lone accent), for atomic numbers 4, 5, 6. Retype",
+                           "\"IRON\"), for atomic numbers 25, 26.",
+                           "match, for atomic numbers 28, 29, 30."};
+        QTest::newRow("UTF-8 read as Windows-1250")
+            << TableRule(DrawnProblems) << 0 << four << QList<TableRow>{found({"11", "Na", "SĂłd"})}
+            << QStringList{"No row for atomic numbers 1, 2,",
+                           "UTF-8 and read as Windows-1250, for atomic numbers 11 (\"SĂłd\" → "
+                           "\"Sód\"). Convert it with \"iconv -f UTF-8 -t WINDOWS-1250 "
+                           "elements.csv > "};
+        QTest::newRow("imported twice")
+            << TableRule(ImportedTwice) << 2 << four << QList<TableRow>{found(four)}
+            << QStringList{"imported twice into the same"};
+        QTest::newRow("every row twice")
+            << TableRule(ImportedTwice) << 2 << four << QList<TableRow>{} << QStringList{};
+        QTest::newRow("the header a row once") << TableRule(ImportedTwice) << 1 << four
+                                               << QList<TableRow>{found(four)} << QStringList{};
+    }
+    void eachTableRuleFindsItsProblems() {
+        QFETCH(TableRule, rule);
+        QFETCH(int, sound);
+        QFETCH(QStringList, columns);
+        QFETCH(QList<TableRow>, rows);
+        QFETCH(QStringList, problems);
+        TableRows table(columns, true);
+        for (const TableRow& row : rows)
+            table.Add(row);
+        for (int copy = 0; copy < sound; ++copy) {
+            for (int number = 1; number <= TableRows::kLastDrawable; ++number)
+                table.Add({{QString::number(number), "X", "Element"}, true});
+        }
+        const QStringList found = rule(table);
+        QVERIFY2(found.size() == problems.size(), qPrintable(found.join(u'\n')));
+        for (qsizetype i = 0; i < found.size(); ++i)
+            QVERIFY2(found[i].contains(problems[i]), qPrintable(found[i]));
     }
 };
 

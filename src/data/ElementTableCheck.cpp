@@ -17,11 +17,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringConverter>
-#include <QStringList>
 #include <algorithm>
-#include <array>
 #include <memory>
-#include <optional>
 
 namespace {
 // The translation context of the check's messages.
@@ -29,38 +26,14 @@ struct ElementTableCheck {
     Q_DECLARE_TR_FUNCTIONS(ElementTableCheck)
 };
 
-// The largest atomic number a question can draw.
-constexpr int kLastDrawable = 103;
 // How many items a message lists before it only counts the rest.
 constexpr qsizetype kListed = 10;
 
 const std::array<QLatin1StringView, 4> kColumns{
     ElementTable::kAtomicNumber, ElementTable::kAtomicSymbol, ElementTable::kElementName,
     ElementTable::kAtomicMass};
-// The columns in that order, as the check's selects name them.
-enum Column { Number, Symbol, Name, Mass, SymbolHex, NameHex };
-
-// The items a message names: the first kListed of them, and how many there are in all.
-class Listed {
-public:
-    void Add(const QString& item) {
-        if (first_.size() < kListed)
-            first_.append(item);
-        ++count_;
-    }
-    void Add(int number) { Add(QString::number(number)); }
-    bool IsEmpty() const { return count_ == 0; }
-    QString Text() const {
-        QString text = first_.join(QLatin1String(", "));
-        if (count_ > kListed)
-            text += ElementTableCheck::tr(" and %1 more").arg(count_ - kListed);
-        return text;
-    }
-
-private:
-    QStringList first_;
-    qsizetype count_ = 0;
-};
+// The columns in that order.
+enum Column { Number, Symbol, Name, Mass };
 
 // Adds `problem`, naming its items, where there are any.
 void AddProblem(QStringList& problems, const QString& problem, const Listed& items) {
@@ -87,6 +60,24 @@ bool HasTable(const QStringList& tables) {
     });
 }
 
+// Where `column` stands among a table's column `names`, matched regardless of case as databases
+// match it; -1 where it is missing.
+qsizetype ColumnIndex(const QStringList& names, QLatin1StringView column) {
+    const auto found = std::find_if(names.cbegin(), names.cend(), [column](const QString& name) {
+        return name.compare(column, Qt::CaseInsensitive) == 0;
+    });
+    return found == names.cend() ? -1 : found - names.cbegin();
+}
+
+QStringList MissingColumns(const QStringList& names) {
+    QStringList missing;
+    for (QLatin1StringView column : kColumns) {
+        if (ColumnIndex(names, column) < 0)
+            missing.append(column);
+    }
+    return missing;
+}
+
 // Whether `names` holds the four column names, in any case, with blanks and quotes around them.
 bool NamesColumns(const QStringList& names) {
     return std::all_of(kColumns.cbegin(), kColumns.cend(), [&names](QLatin1StringView column) {
@@ -95,13 +86,6 @@ bool NamesColumns(const QStringList& names) {
             return name.trimmed().compare(column, Qt::CaseInsensitive) == 0;
         });
     });
-}
-
-QStringList Values(const QSqlRecord& row) {
-    QStringList values;
-    for (int i = 0; i < row.count(); ++i)
-        values.append(FieldText(row.value(i)));
-    return values;
 }
 
 // Which UTF-16 a file was saved in, as iconv names it, where the column names the import made of
@@ -122,28 +106,25 @@ QString Utf16Saved(const QStringList& names) {
 
 // What the columns a table has tell of how its file was imported: the four names joined by
 // semicolons or tabs in one column's name, or standing in the first row below a title.
-QString ColumnsFound(ElementDatabase& database, const QSqlRecord& columns) {
+QString ColumnsFound(const TableRows& table) {
     QStringList names;
     QString diagnosis;
-    for (int i = 0; i < columns.count(); ++i) {
-        names.append(u'"' + columns.fieldName(i) + u'"');
-        if (NamesColumns(columns.fieldName(i).split(u';'))) {
+    for (const QString& column : table.columns) {
+        names.append(u'"' + column + u'"');
+        if (NamesColumns(column.split(u';'))) {
             diagnosis = ElementTableCheck::tr(
                             "The file was saved with semicolons between its columns, as office "
                             "programs do where decimals are written with a comma: import it with "
                             ".separator \";\" (%1).")
                             .arg(SeeSpreadsheetRecipes());
-        } else if (NamesColumns(columns.fieldName(i).split(u'\t'))) {
+        } else if (NamesColumns(column.split(u'\t'))) {
             diagnosis = ElementTableCheck::tr("The file was saved with tabs between its columns: "
                                               "import it with .separator \"\\t\" instead of --csv "
                                               "(%1).")
                             .arg(SeeSpreadsheetRecipes());
         }
     }
-    QStringList fieldNames;
-    for (int i = 0; i < columns.count(); ++i)
-        fieldNames.append(columns.fieldName(i));
-    if (const QString utf16 = Utf16Saved(fieldNames); !utf16.isEmpty()) {
+    if (const QString utf16 = Utf16Saved(table.columns); !utf16.isEmpty()) {
         diagnosis = ElementTableCheck::tr(
                         "The file was saved as UTF-16 (\"Unicode text\" in office programs), "
                         "which the import does not read. Convert it with \"iconv -f %1 -t UTF-8 "
@@ -151,14 +132,7 @@ QString ColumnsFound(ElementDatabase& database, const QSqlRecord& columns) {
                         "the sheet again as CSV in the character set \"Unicode (UTF-8)\" (%2).")
                         .arg(utf16, SeeSpreadsheetRecipes());
     }
-    auto firstRow = std::make_shared<QStringList>();
-    const ElementDatabase::Read read =
-        database.ForEachRow(QStringLiteral("select * from %1").arg(ElementTable::kName),
-                            [firstRow](const QSqlQuery& row) {
-                                *firstRow = Values(row.record());
-                                return false;
-                            });
-    if (!read.failure && NamesColumns(*firstRow)) {
+    if (NamesColumns(table.firstRow)) {
         diagnosis = ElementTableCheck::tr("Its first row holds the column names: the file has a "
                                           "title row above its header. Import it with --skip 1, "
                                           "or delete the title row (%1).")
@@ -166,29 +140,6 @@ QString ColumnsFound(ElementDatabase& database, const QSqlRecord& columns) {
     }
     return ElementTableCheck::tr("It has the columns %1.").arg(names.join(QLatin1String(", "))) +
            (diagnosis.isEmpty() ? QString() : u'\n' + diagnosis);
-}
-
-// The table's shape: that it is there and has the four columns; the problems, where it has not.
-QStringList CheckShape(ElementDatabase& database) {
-    const ElementDatabase::Read read =
-        database.ForEachRow(QStringLiteral("select * from %1 where 1 = 0").arg(ElementTable::kName),
-                            [](const QSqlQuery&) { return false; });
-    if (read.failure) {
-        if (!HasTable(database.Tables())) {
-            return {ElementTableCheck::tr("%1 has no table %2.")
-                        .arg(database.Description(), ElementTable::kName)};
-        }
-        return {WithDriverWords(ElementTableCheck::tr("Reading it failed."), read.failure->text)};
-    }
-    QStringList missing;
-    for (QLatin1StringView column : kColumns) {
-        if (read.columns.indexOf(column) < 0)
-            missing.append(column);
-    }
-    if (missing.isEmpty())
-        return {};
-    return {ElementTableCheck::tr("Missing columns: %1.").arg(missing.join(QLatin1String(", "))) +
-            u'\n' + ColumnsFound(database, read.columns)};
 }
 
 // The decimal text of a whole number of any size ("26", "26.0"), or nothing.
@@ -200,77 +151,25 @@ std::optional<QString> WholeNumber(const QString& text) {
     return match.captured(1);
 }
 
-// A row for messages by its name and symbol, "Iron (Fe)", or by all it holds; nothing where it
-// holds nothing, as the rows office programs leave at the end of a sheet.
-QString RowLabel(const QSqlQuery& row) {
-    const QString symbol = FieldText(row.value(Symbol)).trimmed();
-    const QString name = FieldText(row.value(Name)).trimmed();
+// The atomic number a question can draw that an atomic number's text stands for, or 0.
+int DrawableNumber(const QString& text) {
+    const int number = WholeNumber(text).value_or(QString()).toInt();
+    return number <= TableRows::kLastDrawable ? std::max(number, 0) : 0;
+}
+
+// A row for messages by its name and symbol, "Iron (Fe)", or by all its four columns hold;
+// nothing where it holds nothing, as the rows office programs leave at the end of a sheet.
+QString RowLabel(const std::array<QString, 4>& cells) {
+    const QString symbol = cells[Symbol].trimmed();
+    const QString name = cells[Name].trimmed();
     if (!name.isEmpty() && !symbol.isEmpty())
         return QStringLiteral("%1 (%2)").arg(name, symbol);
     if (!name.isEmpty() || !symbol.isEmpty())
         return name + symbol;
-    QStringList values;
-    for (int column = Number; column <= Mass; ++column)
-        values.append(FieldText(row.value(column)));
+    const QStringList values(cells.cbegin(), cells.cend());
     if (values.join(QString()).trimmed().isEmpty())
         return {};
     return u'(' + values.join(QLatin1String(", ")) + u')';
-}
-
-// What the atomic numbers of all the table's rows tell, read a row at a time and none kept.
-struct NumberedRows {
-    Listed notWhole;
-    Listed blanksAround;
-    Listed withoutNumber;
-    bool headerAsRow = false;
-    QStringList problems;
-};
-
-NumberedRows ReadNumbers(ElementDatabase& database) {
-    auto found = std::make_shared<NumberedRows>();
-    const ElementDatabase::Read read = database.ForEachRow(
-        QStringLiteral("select %1 from %2").arg(ColumnList(), ElementTable::kName),
-        [found](const QSqlQuery& row) {
-            const QString number = FieldText(row.value(Number));
-            const QString trimmed = number.trimmed();
-            if (trimmed.compare(ElementTable::kAtomicNumber, Qt::CaseInsensitive) == 0)
-                found->headerAsRow = true;
-            else if (const QString label = trimmed.isEmpty() ? RowLabel(row) : QString();
-                     !label.isEmpty())
-                found->withoutNumber.Add(label);
-            else if (!trimmed.isEmpty() && !WholeNumber(trimmed))
-                found->notWhole.Add(trimmed);
-            else if (!trimmed.isEmpty() && trimmed != number)
-                found->blanksAround.Add(trimmed);
-            return true;
-        });
-    if (read.failure)
-        found->problems.append(
-            WithDriverWords(ElementTableCheck::tr("Reading it failed."), read.failure->text));
-    AddProblem(found->problems,
-               ElementTableCheck::tr("Atomic numbers that are not whole numbers: %1."),
-               found->notWhole);
-    AddProblem(
-        found->problems,
-        ElementTableCheck::tr("Atomic numbers with blanks around them, which the lookup's query "
-                              "does not find: %1."),
-        found->blanksAround);
-    AddProblem(found->problems, ElementTableCheck::tr("Rows without an atomic number: %1."),
-               found->withoutNumber);
-    if (found->headerAsRow) {
-        found->problems.append(
-            ElementTableCheck::tr("The file's header row (%1) is a row of the table: the table was "
-                                  "made before the import, which read the header as data. Import "
-                                  "the file into a fresh database, or with --skip 1 (%2).")
-                .arg(ColumnList(), SeeSpreadsheetRecipes()));
-    }
-    return *found;
-}
-
-// The atomic number a question can draw that a column value stands for, or 0.
-int DrawableNumber(const QVariant& value) {
-    const int number = WholeNumber(FieldText(value)).value_or(QString()).toInt();
-    return number <= kLastDrawable ? std::max(number, 0) : 0;
 }
 
 // Whether a symbol or a name holds only what element names hold: letters and their marks, and
@@ -455,54 +354,106 @@ TextFaults FindTextFaults(const QMap<int, std::pair<StoredText, StoredText>>& sy
     return found;
 }
 
-namespace {
-// The rows questions are drawn from, exactly as the lookup's query finds them: the same
-// comparison of AtomicNumber with bare numbers, so that a number stored as text counts where it
-// is found. How many rows each number has, and what keeps the first one's symbol or name from
-// being answered.
-struct DrawnRows {
-    std::array<int, kLastDrawable + 1> rowsPerNumber{};
-    // The first row's symbol and name of each number.
-    QMap<int, std::pair<StoredText, StoredText>> firstRows;
-    Listed withoutSymbol;
-    Listed withoutName;
-    Listed invisible;
-    Listed notUtf8;
-    Listed misread;
-    Listed withBlanks;
-    Listed notProperCase;
-    // The lookup's own query failed: nothing else is known.
-    bool lookupFails = false;
-    // The same file imported twice into one database: every element is there twice.
-    bool everyRowTwice = false;
-    QStringList problems;
-};
+void Listed::Add(const QString& item) {
+    if (first_.size() < kListed)
+        first_.append(item);
+    ++count_;
+}
 
-// The names a mix-up of character sets garbled, an example, and the recipe that reads the file
-// right: where the database holds the bytes as imported (SQLite), iconv on that file, undoing
-// the conversion it went through before; elsewhere, the file read again in its character set.
-QString MisreadingProblem(const Misreading& misreading, const DrawnRows& rows, bool asImported) {
+QString Listed::Text() const {
+    QString text = first_.join(QLatin1String(", "));
+    if (count_ > kListed)
+        text += ElementTableCheck::tr(" and %1 more").arg(count_ - kListed);
+    return text;
+}
+
+TableRows::TableRows(QStringList names, bool imported)
+    : columns(std::move(names))
+    , asImported(imported) {
+    for (int column = Number; column <= Mass; ++column)
+        at_[column] = ColumnIndex(columns, kColumns[column]);
+}
+
+void TableRows::Add(const TableRow& row) {
+    if (firstRow.isEmpty())
+        firstRow = row.values;
+    std::array<QString, 4> cells;
+    for (int column = Number; column <= Mass; ++column)
+        cells[column] = row.values.value(at_[column]);
+    const QString& number = cells[Number];
+    const QString trimmed = number.trimmed();
+    if (trimmed.compare(ElementTable::kAtomicNumber, Qt::CaseInsensitive) == 0)
+        headerAsRow = true;
+    else if (const QString label = trimmed.isEmpty() ? RowLabel(cells) : QString();
+             !label.isEmpty())
+        withoutNumber.Add(label);
+    else if (!trimmed.isEmpty() && !WholeNumber(trimmed))
+        notWhole.Add(trimmed);
+    else if (!trimmed.isEmpty() && trimmed != number)
+        blanksAround.Add(trimmed);
+    const int drawable = DrawableNumber(number);
+    if (!row.drawn || drawable < 1 || ++rowsPerNumber[drawable] > 1)
+        return;
+    firstRows.insert(drawable, {{cells[Symbol], row.symbolBytes}, {cells[Name], row.nameBytes}});
+}
+
+QStringList ShapeProblems(const TableRows& table) {
+    const QStringList missing = MissingColumns(table.columns);
+    if (missing.isEmpty())
+        return {};
+    return {ElementTableCheck::tr("Missing columns: %1.").arg(missing.join(QLatin1String(", "))) +
+            u'\n' + ColumnsFound(table)};
+}
+
+QStringList NumberProblems(const TableRows& table) {
+    QStringList problems;
+    AddProblem(problems, ElementTableCheck::tr("Atomic numbers that are not whole numbers: %1."),
+               table.notWhole);
+    AddProblem(
+        problems,
+        ElementTableCheck::tr("Atomic numbers with blanks around them, which the lookup's query "
+                              "does not find: %1."),
+        table.blanksAround);
+    AddProblem(problems, ElementTableCheck::tr("Rows without an atomic number: %1."),
+               table.withoutNumber);
+    if (table.headerAsRow) {
+        problems.append(
+            ElementTableCheck::tr("The file's header row (%1) is a row of the table: the table was "
+                                  "made before the import, which read the header as data. Import "
+                                  "the file into a fresh database, or with --skip 1 (%2).")
+                .arg(ColumnList(), SeeSpreadsheetRecipes()));
+    }
+    return problems;
+}
+
+namespace {
+// The names a mix-up of character sets garbled (`numbers`), an example, and the recipe that
+// reads the file right: where the database holds the bytes as imported (SQLite), iconv on that
+// file, undoing the conversion it went through before; elsewhere, the file read again in its
+// character set.
+QString MisreadingProblem(const Misreading& misreading, const Listed& numbers,
+                          const TableRows& table) {
     const CharacterSet& saved = *misreading.savedIn;
     const CharacterSet& read = *misreading.readAs;
-    QString numbers = rows.misread.Text();
+    QString listed = numbers.Text();
     // Bytes read as UTF-8 that were none make no text to show.
     for (auto it = misreading.meant.cbegin(); &read != &kUtf8 && it != misreading.meant.cend();
          ++it) {
-        const StoredText& stored = rows.firstRows.value(it.key()).second;
+        const StoredText& stored = table.firstRows.value(it.key()).second;
         if (ImportedBytes(stored).isValidUtf8()) {
-            numbers += QStringLiteral(" (\"%1\" → \"%2\")").arg(stored.text, it.value());
+            listed += QStringLiteral(" (\"%1\" → \"%2\")").arg(stored.text, it.value());
             break;
         }
     }
     const QLatin1StringView savedName(saved.name);
     const QLatin1StringView readName(read.name);
-    if (!asImported) {
+    if (!table.asImported) {
         return ElementTableCheck::tr(
                    "Names with characters that no element's name has, garbled because the file "
                    "was saved in the character set %1 and read as %2, for atomic numbers %3. "
                    "Read it as %1: in psql, give \"\\encoding %4\" before \\copy, or convert "
                    "it first with \"iconv -f %5 -t UTF-8\", and import it again (%6).")
-            .arg(savedName, readName, numbers, QLatin1StringView(saved.psql),
+            .arg(savedName, readName, listed, QLatin1StringView(saved.psql),
                  QLatin1StringView(saved.iconv), SeeSpreadsheetRecipes());
     }
     QString command = QStringLiteral("iconv -f %1 -t UTF-8 elements.csv").arg(saved.iconv);
@@ -516,47 +467,27 @@ QString MisreadingProblem(const Misreading& misreading, const DrawnRows& rows, b
                "Names with characters that no element's name has, garbled because the file was "
                "saved in the character set %1 and read as %2, for atomic numbers %3. Convert it "
                "with \"%4 > elements-utf8.csv\" and import elements-utf8.csv in its place (%5).")
-        .arg(savedName, readName, numbers, command, SeeSpreadsheetRecipes());
+        .arg(savedName, readName, listed, command, SeeSpreadsheetRecipes());
 }
+} // namespace
 
-DrawnRows ReadDrawnRows(ElementDatabase& database) {
-    QStringList numbers;
-    for (int number = 1; number <= kLastDrawable; ++number)
-        numbers.append(QString::number(number));
-    // SQLite keeps text as it was imported: its bytes tell whether that was UTF-8.
-    const QString bytes = database.IsSqlite()
-                              ? QStringLiteral(", hex(%1), hex(%2)")
-                                    .arg(ElementTable::kAtomicSymbol, ElementTable::kElementName)
-                              : QString();
-    auto found = std::make_shared<DrawnRows>();
-    const ElementDatabase::Read read = database.ForEachRow(
-        QStringLiteral("select %1%2 from %3 where %4 in (%5)")
-            .arg(ColumnList(), bytes, ElementTable::kName, ElementTable::kAtomicNumber,
-                 numbers.join(QLatin1String(", "))),
-        [found, withBytes = !bytes.isEmpty()](const QSqlQuery& row) {
-            const int number = DrawableNumber(row.value(Number));
-            if (number < 1 || ++found->rowsPerNumber[number] > 1)
-                return true;
-            const auto stored = [&](Column column, Column hex) {
-                StoredText text{FieldText(row.value(column)), std::nullopt};
-                if (withBytes)
-                    text.bytes = QByteArray::fromHex(FieldText(row.value(hex)).toLatin1());
-                return text;
-            };
-            found->firstRows.insert(number, {stored(Symbol, SymbolHex), stored(Name, NameHex)});
-            return true;
-        });
-    QStringList& problems = found->problems;
-    if (read.failure) {
-        found->lookupFails = true;
-        problems.append(WithDriverWords(
-            ElementTableCheck::tr("Looking an element up by its number fails: AtomicNumber must "
-                                  "compare with a bare number, as in \"%1\".")
-                .arg(ElementTable::kQueryPrefix + QLatin1String("26")),
-            read.failure->text));
-        return *found;
+QStringList DrawnProblems(const TableRows& table) {
+    Listed missing;
+    Listed duplicated;
+    for (int number = 1; number <= TableRows::kLastDrawable; ++number) {
+        if (table.rowsPerNumber[number] == 0)
+            missing.Add(number);
+        else if (table.rowsPerNumber[number] > 1)
+            duplicated.Add(number);
     }
-    const TextFaults faults = FindTextFaults(found->firstRows);
+    Listed withoutSymbol;
+    Listed withoutName;
+    Listed invisible;
+    Listed notUtf8;
+    Listed misread;
+    Listed withBlanks;
+    Listed notProperCase;
+    const TextFaults faults = FindTextFaults(table.firstRows);
     for (auto it = faults.symbolAndName.cbegin(); it != faults.symbolAndName.cend(); ++it) {
         const auto [symbol, name] = it.value();
         const auto either = [&](TextFault fault, Listed& list) {
@@ -564,46 +495,34 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
                 list.Add(it.key());
         };
         if (symbol == TextFault::Empty)
-            found->withoutSymbol.Add(it.key());
+            withoutSymbol.Add(it.key());
         if (name == TextFault::Empty)
-            found->withoutName.Add(it.key());
-        either(TextFault::Invisible, found->invisible);
-        either(TextFault::Strange, found->notUtf8);
-        either(TextFault::Misread, found->misread);
-        either(TextFault::Blanks, found->withBlanks);
+            withoutName.Add(it.key());
+        either(TextFault::Invisible, invisible);
+        either(TextFault::Strange, notUtf8);
+        either(TextFault::Misread, misread);
+        either(TextFault::Blanks, withBlanks);
         // A name is answered in proper case, by the rules of the class's language.
-        const QString& nameText = found->firstRows[it.key()].second.text;
+        const QString& nameText = table.firstRows[it.key()].second.text;
         if (name == TextFault::None &&
-            !AnswerMatches(database.Language(), QuizMode::GuessName, nameText, nameText))
-            found->notProperCase.Add(it.key());
+            !AnswerMatches(table.language, QuizMode::GuessName, nameText, nameText))
+            notProperCase.Add(it.key());
     }
-    const std::array<int, kLastDrawable + 1>& rows = found->rowsPerNumber;
-    found->everyRowTwice =
-        std::all_of(rows.cbegin() + 1, rows.cend(), [](int n) { return n == 2; });
-    Listed missing;
-    Listed duplicated;
-    for (int number = 1; number <= kLastDrawable; ++number) {
-        if (rows[number] == 0)
-            missing.Add(number);
-        else if (rows[number] > 1)
-            duplicated.Add(number);
-    }
+    QStringList problems;
     AddProblem(problems, ElementTableCheck::tr("No row for atomic numbers %1."), missing);
     AddProblem(problems, ElementTableCheck::tr("More than one row for atomic numbers %1."),
                duplicated);
-    AddProblem(problems, ElementTableCheck::tr("No symbol for atomic numbers %1."),
-               found->withoutSymbol);
-    AddProblem(problems, ElementTableCheck::tr("No name for atomic numbers %1."),
-               found->withoutName);
+    AddProblem(problems, ElementTableCheck::tr("No symbol for atomic numbers %1."), withoutSymbol);
+    AddProblem(problems, ElementTableCheck::tr("No name for atomic numbers %1."), withoutName);
     if (faults.misreading)
-        problems.append(MisreadingProblem(*faults.misreading, *found, database.IsSqlite()));
+        problems.append(MisreadingProblem(*faults.misreading, misread, table));
     AddProblem(
         problems,
         ElementTableCheck::tr("Symbols or names with invisible characters in them (zero-width "
                               "spaces or joiners, soft hyphens, direction marks), which no "
                               "typed answer holds, for atomic numbers %1."),
-        found->invisible);
-    if (!found->notUtf8.IsEmpty()) {
+        invisible);
+    if (!notUtf8.IsEmpty()) {
         problems.append(
             ElementTableCheck::tr("Symbols or names with characters that no element's name has, "
                                   "such as \"?\" or the letter pairs (\"Ã³\", \"Å¼\") that a "
@@ -612,20 +531,82 @@ DrawnRows ReadDrawnRows(ElementDatabase& database) {
                                   "atomic numbers %1. Retype those cells, or save the sheet again "
                                   "as CSV in the character set \"Unicode (UTF-8)\" (or convert "
                                   "the file with iconv) and import it again (%2).")
-                .arg(found->notUtf8.Text(), SeeSpreadsheetRecipes()));
+                .arg(notUtf8.Text(), SeeSpreadsheetRecipes()));
     }
     AddProblem(
         problems,
         ElementTableCheck::tr("Names that no answer can match, since answers are put in proper "
                               "case (\"Iron\", not \"iron\" or \"IRON\"), for atomic numbers "
                               "%1."),
-        found->notProperCase);
+        notProperCase);
     AddProblem(
         problems,
         ElementTableCheck::tr("Symbols or names with blanks around them, which no answer can "
                               "match, for atomic numbers %1."),
-        found->withBlanks);
-    return *found;
+        withBlanks);
+    return problems;
+}
+
+QStringList ImportedTwice(const TableRows& table) {
+    const std::array<int, TableRows::kLastDrawable + 1>& rows = table.rowsPerNumber;
+    if (!table.headerAsRow ||
+        !std::all_of(rows.cbegin() + 1, rows.cend(), [](int n) { return n == 2; }))
+        return {};
+    return {ElementTableCheck::tr("The file was imported twice into the same database: its "
+                                  "header row is a row of the table, and every element is "
+                                  "there twice. Import it again into a fresh database file "
+                                  "(delete the old one first).")};
+}
+
+namespace {
+// The names of the columns of a result, but for its last `extra`.
+QStringList ColumnNames(const QSqlRecord& columns, int extra = 0) {
+    QStringList names;
+    for (int i = 0; i < columns.count() - extra; ++i)
+        names.append(columns.fieldName(i));
+    return names;
+}
+
+// The first `count` values of a row, as text.
+QStringList Values(const QSqlQuery& row, int count) {
+    QStringList values;
+    for (int i = 0; i < count; ++i)
+        values.append(FieldText(row.value(i)));
+    return values;
+}
+
+// Why the read of the table failed where no fault of the data source explains it, as its shape
+// tells: the table missing, reading it at all, columns missing; or else the lookup's comparison.
+// Reads the first row only, and only where columns are missing, for what it tells.
+QStringList ReadFailed(ElementDatabase& database, const DriverReport& failure) {
+    const ElementDatabase::Read shape =
+        database.ForEachRow(QStringLiteral("select * from %1 where 1 = 0").arg(ElementTable::kName),
+                            [](const QSqlQuery&) { return false; });
+    if (shape.failure) {
+        if (!HasTable(database.Tables())) {
+            return {ElementTableCheck::tr("%1 has no table %2.")
+                        .arg(database.Description(), ElementTable::kName)};
+        }
+        return {WithDriverWords(ElementTableCheck::tr("Reading it failed."), shape.failure->text)};
+    }
+    TableRows table(ColumnNames(shape.columns), database.IsSqlite());
+    if (MissingColumns(table.columns).isEmpty()) {
+        return {WithDriverWords(
+            ElementTableCheck::tr("Looking an element up by its number fails: AtomicNumber must "
+                                  "compare with a bare number, as in \"%1\".")
+                .arg(ElementTable::kQueryPrefix + QLatin1String("26")),
+            failure.text)};
+    }
+    auto firstRow = std::make_shared<QStringList>();
+    const ElementDatabase::Read read =
+        database.ForEachRow(QStringLiteral("select * from %1").arg(ElementTable::kName),
+                            [firstRow](const QSqlQuery& row) {
+                                *firstRow = Values(row, row.record().count());
+                                return false;
+                            });
+    if (!read.failure)
+        table.firstRow = *firstRow;
+    return ShapeProblems(table);
 }
 } // namespace
 
@@ -635,20 +616,49 @@ void CheckElementTable(ElementDatabase& database) {
             ElementTableCheck::tr("The table %1 of %2 cannot be used.\n%3")
                 .arg(ElementTable::kName, database.Description(), problems.join(u'\n')));
     };
-    if (const QStringList shape = CheckShape(database); !shape.isEmpty())
+    // After the table's own columns, whether the lookup's query finds the row: the same
+    // comparison of AtomicNumber with bare numbers, so that a number stored as text counts where
+    // it is found. SQLite keeps text as it was imported: the bytes of the symbol and the name tell
+    // whether that was UTF-8.
+    QStringList numbers;
+    for (int number = 1; number <= TableRows::kLastDrawable; ++number)
+        numbers.append(QString::number(number));
+    const bool asImported = database.IsSqlite();
+    const int extra = asImported ? 3 : 1;
+    const QString select =
+        QStringLiteral("select %1.*, case when %2 in (%3) then 1 else 0 end%4 from %1")
+            .arg(ElementTable::kName, ElementTable::kAtomicNumber,
+                 numbers.join(QLatin1String(", ")),
+                 asImported ? QStringLiteral(", hex(%1), hex(%2)")
+                                  .arg(ElementTable::kAtomicSymbol, ElementTable::kElementName)
+                            : QString());
+    auto gathered = std::make_shared<std::optional<TableRows>>();
+    const ElementDatabase::Read read =
+        database.ForEachRow(select, [gathered, asImported, extra](const QSqlQuery& row) {
+            if (!*gathered)
+                gathered->emplace(ColumnNames(row.record(), extra), asImported);
+            TableRows& table = **gathered;
+            const int own = int(table.columns.size());
+            TableRow values{Values(row, own), row.value(own).toInt() == 1};
+            if (asImported) {
+                values.symbolBytes = QByteArray::fromHex(FieldText(row.value(own + 1)).toLatin1());
+                values.nameBytes = QByteArray::fromHex(FieldText(row.value(own + 2)).toLatin1());
+            }
+            table.Add(values);
+            return true;
+        });
+    if (read.failure)
+        fail(ReadFailed(database, *read.failure));
+    TableRows table =
+        *gathered ? std::move(**gathered) : TableRows(ColumnNames(read.columns, extra), asImported);
+    table.language = database.Language();
+    if (const QStringList shape = ShapeProblems(table); !shape.isEmpty())
         fail(shape);
-    const NumberedRows numbered = ReadNumbers(database);
-    const DrawnRows drawn = ReadDrawnRows(database);
-    if (drawn.lookupFails)
-        fail(drawn.problems);
     // Its header a row, and every element there twice: the rest follows from that.
-    if (drawn.everyRowTwice && numbered.headerAsRow) {
-        fail({ElementTableCheck::tr("The file was imported twice into the same database: its "
-                                    "header row is a row of the table, and every element is "
-                                    "there twice. Import it again into a fresh database file "
-                                    "(delete the old one first).")});
-    }
-    if (const QStringList problems = drawn.problems + numbered.problems; !problems.isEmpty())
+    if (const QStringList twice = ImportedTwice(table); !twice.isEmpty())
+        fail(twice);
+    if (const QStringList problems = DrawnProblems(table) + NumberProblems(table);
+        !problems.isEmpty())
         fail(problems);
 }
 

@@ -3,9 +3,13 @@
 
 #pragma once
 
+#include "quiz/ClassLanguage.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -18,6 +22,7 @@ class ElementDatabase;
 // Rows with nothing in them, as office programs leave them, are no rows. Raises a RuntimeError
 // that names the data source and every problem found, and where the table's shape tells how a
 // spreadsheet was imported wrongly (with semicolons, a title row, twice), what to do about it.
+// It reads the rows once, gathering what every rule below needs, and then applies the rules.
 void CheckElementTable(ElementDatabase& database);
 
 // Opens `database` and checks its table, both within the start's one limit, then ends the start.
@@ -29,6 +34,69 @@ struct StoredText {
     QString text;
     std::optional<QByteArray> bytes;
 };
+
+// The items a message names: the first ten, and how many there are in all.
+class Listed {
+public:
+    void Add(const QString& item);
+    void Add(int number) { Add(QString::number(number)); }
+    bool IsEmpty() const { return count_ == 0; }
+    QString Text() const;
+
+private:
+    QStringList first_;
+    qsizetype count_ = 0;
+};
+
+// A row of the table as read: its values as text, in the order of the table's columns; whether
+// the lookup's query finds it among the atomic numbers a question can draw; and the bytes of its
+// symbol and name where the database keeps text as it was imported.
+struct TableRow {
+    QStringList values;
+    bool drawn = false;
+    std::optional<QByteArray> symbolBytes{};
+    std::optional<QByteArray> nameBytes{};
+};
+
+// What the rules need of the table, gathered a row at a time and no row kept.
+struct TableRows {
+    // The largest atomic number a question can draw.
+    static constexpr int kLastDrawable = 103;
+
+    // The table's columns by the names the database gives them; whether it keeps text as it was
+    // imported (SQLite), whatever its character set.
+    TableRows(QStringList columns, bool asImported);
+    void Add(const TableRow& row);
+
+    QStringList columns;
+    bool asImported = false;
+    // The class's language, by whose rules names are answered.
+    ClassLanguage language;
+    QStringList firstRow;
+    // What the atomic numbers of all rows tell.
+    Listed notWhole;
+    Listed blanksAround;
+    Listed withoutNumber;
+    bool headerAsRow = false;
+    // The rows the lookup's query finds: how many each number has, and the first one's symbol
+    // and name.
+    std::array<int, kLastDrawable + 1> rowsPerNumber{};
+    QMap<int, std::pair<StoredText, StoredText>> firstRows;
+
+private:
+    // Where the four columns stand among `columns`; -1 where one is missing.
+    std::array<qsizetype, 4> at_{};
+};
+
+// The rules, each giving the problems it finds, worded for the message that refuses the table.
+// The columns, and what they tell of a spreadsheet imported wrongly.
+QStringList ShapeProblems(const TableRows& table);
+// The atomic numbers of all rows: whole, without blanks, there at all; the header as a row.
+QStringList NumberProblems(const TableRows& table);
+// The rows the lookup finds: one for every number, with a symbol and a name an answer can match.
+QStringList DrawnProblems(const TableRows& table);
+// The same file imported twice into one database, which explains every other problem.
+QStringList ImportedTwice(const TableRows& table);
 
 // What keeps a symbol or a name from being answered as it stands, the first that applies:
 // nothing in it, blanks around it, garbled by a character-set mix-up the table shows, characters
