@@ -129,6 +129,62 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Chemical Elements Quiz</source>
+        <extracomment>The kind of program, as menus show it beside its name.</extracomment>
+        <translation>Qüestionari sobre els elements químics</translation>
+    </message>
+    <message>
+        <source>Drill the symbols and names of the chemical elements</source>
+        <extracomment>What the program is for, in a line: menus&apos; tooltips, software centres&apos; summary.</extracomment>
+        <translation>Practicar els símbols i els noms dels elements químics</translation>
+    </message>
+    <message>
+        <source>chemistry;elements;periodic table;symbol;quiz;school;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>química;elements;taula periòdica;símbol;qüestionari;escola;</translation>
+    </message>
+    <message>
+        <source>Valtora is a quiz on the chemical elements. It shows an element&apos;s atomic number, symbol, name and atomic mass with the symbol or the name covered, and you type what is covered.</source>
+        <extracomment>Software centres: the description.</extracomment>
+        <translation>El Valtora és un qüestionari sobre els elements químics. Mostra el nombre atòmic, el símbol, el nom i la massa atòmica d’un element amb el símbol o el nom tapat, i tu escrius el que està tapat.</translation>
+    </message>
+    <message>
+        <source>Guess the symbol or the name</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Endevinar el símbol o el nom</translation>
+    </message>
+    <message>
+        <source>Draw from the first 36 elements, from those a school course knows, or from all 103</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Sortejar entre els 36 primers elements, els d’un curs escolar o tots els 103</translation>
+    </message>
+    <message>
+        <source>Played by keyboard alone, and read out by screen readers</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Es juga només amb el teclat i els lectors de pantalla el llegeixen en veu alta</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n languages, the element names included</source>
+        <extracomment>Software centres: a feature in the description&apos;s list; %n counts English too.</extracomment>
+        <translation>
+            <numerusform>En %n llengua, amb els noms dels elements inclosos</numerusform>
+            <numerusform>En %n llengües, amb els noms dels elements inclosos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Needs no setup; a school can serve its own element table to every desk from one server</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>No necessita configuració; una escola pot servir la seva pròpia taula d’elements a cada lloc de treball des d’un servidor</translation>
+    </message>
+    <message>
+        <source>The quiz after one spin, the symbol covered</source>
+        <extracomment>Software centres: the caption of the screenshot.</extracomment>
+        <translation>El qüestionari després d’un sorteig, amb el símbol tapat</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

@@ -129,6 +129,63 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Chemical Elements Quiz</source>
+        <extracomment>The kind of program, as menus show it beside its name.</extracomment>
+        <translation>Kvíz o chemických prvcích</translation>
+    </message>
+    <message>
+        <source>Drill the symbols and names of the chemical elements</source>
+        <extracomment>What the program is for, in a line: menus&apos; tooltips, software centres&apos; summary.</extracomment>
+        <translation>Procvičování značek a názvů chemických prvků</translation>
+    </message>
+    <message>
+        <source>chemistry;elements;periodic table;symbol;quiz;school;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>chemie;prvky;periodická tabulka;značka;kvíz;škola;</translation>
+    </message>
+    <message>
+        <source>Valtora is a quiz on the chemical elements. It shows an element&apos;s atomic number, symbol, name and atomic mass with the symbol or the name covered, and you type what is covered.</source>
+        <extracomment>Software centres: the description.</extracomment>
+        <translation>Valtora je kvíz o chemických prvcích. Ukazuje protonové číslo, značku, název a atomovou hmotnost prvku se zakrytou značkou nebo názvem a ty napíšeš, co je zakryté.</translation>
+    </message>
+    <message>
+        <source>Guess the symbol or the name</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Hádání značky nebo názvu</translation>
+    </message>
+    <message>
+        <source>Draw from the first 36 elements, from those a school course knows, or from all 103</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Losování z prvních 36 prvků, z prvků školního učiva nebo ze všech 103</translation>
+    </message>
+    <message>
+        <source>Played by keyboard alone, and read out by screen readers</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Ovládání jen klávesnicí a předčítání čtečkami obrazovky</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n languages, the element names included</source>
+        <extracomment>Software centres: a feature in the description&apos;s list; %n counts English too.</extracomment>
+        <translation>
+            <numerusform>V %n jazyce, včetně názvů prvků</numerusform>
+            <numerusform>Ve %n jazycích, včetně názvů prvků</numerusform>
+            <numerusform>Ve %n jazycích, včetně názvů prvků</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Needs no setup; a school can serve its own element table to every desk from one server</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Nevyžaduje žádné nastavení; škola může z jednoho serveru poskytovat vlastní tabulku prvků každému pracovišti</translation>
+    </message>
+    <message>
+        <source>The quiz after one spin, the symbol covered</source>
+        <extracomment>Software centres: the caption of the screenshot.</extracomment>
+        <translation>Kvíz po jednom losování, se zakrytou značkou</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

@@ -129,6 +129,62 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Chemical Elements Quiz</source>
+        <extracomment>The kind of program, as menus show it beside its name.</extracomment>
+        <translation>Quiz om de kemiske grundstoffer</translation>
+    </message>
+    <message>
+        <source>Drill the symbols and names of the chemical elements</source>
+        <extracomment>What the program is for, in a line: menus&apos; tooltips, software centres&apos; summary.</extracomment>
+        <translation>Øv de kemiske grundstoffers symboler og navne</translation>
+    </message>
+    <message>
+        <source>chemistry;elements;periodic table;symbol;quiz;school;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>kemi;grundstoffer;det periodiske system;symbol;quiz;skole;</translation>
+    </message>
+    <message>
+        <source>Valtora is a quiz on the chemical elements. It shows an element&apos;s atomic number, symbol, name and atomic mass with the symbol or the name covered, and you type what is covered.</source>
+        <extracomment>Software centres: the description.</extracomment>
+        <translation>Valtora er en quiz om de kemiske grundstoffer. Den viser et grundstofs atomnummer, symbol, navn og atommasse med symbolet eller navnet skjult, og du skriver det, der er skjult.</translation>
+    </message>
+    <message>
+        <source>Guess the symbol or the name</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Gæt symbolet eller navnet</translation>
+    </message>
+    <message>
+        <source>Draw from the first 36 elements, from those a school course knows, or from all 103</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Træk blandt de første 36 grundstoffer, blandt dem et skolekursus gennemgår, eller blandt alle 103</translation>
+    </message>
+    <message>
+        <source>Played by keyboard alone, and read out by screen readers</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Kan spilles med tastaturet alene og læses op af skærmlæsere</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n languages, the element names included</source>
+        <extracomment>Software centres: a feature in the description&apos;s list; %n counts English too.</extracomment>
+        <translation>
+            <numerusform>På %n sprog, grundstoffernes navne medregnet</numerusform>
+            <numerusform>På %n sprog, grundstoffernes navne medregnet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Needs no setup; a school can serve its own element table to every desk from one server</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Kræver ingen opsætning; en skole kan levere sin egen grundstoftabel til hver arbejdsplads fra én server</translation>
+    </message>
+    <message>
+        <source>The quiz after one spin, the symbol covered</source>
+        <extracomment>Software centres: the caption of the screenshot.</extracomment>
+        <translation>Quizzen efter ét drej, med symbolet skjult</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

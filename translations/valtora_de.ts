@@ -129,6 +129,62 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Chemical Elements Quiz</source>
+        <extracomment>The kind of program, as menus show it beside its name.</extracomment>
+        <translation>Quiz zu den chemischen Elementen</translation>
+    </message>
+    <message>
+        <source>Drill the symbols and names of the chemical elements</source>
+        <extracomment>What the program is for, in a line: menus&apos; tooltips, software centres&apos; summary.</extracomment>
+        <translation>Symbole und Namen der chemischen Elemente üben</translation>
+    </message>
+    <message>
+        <source>chemistry;elements;periodic table;symbol;quiz;school;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>Chemie;Elemente;Periodensystem;Symbol;Quiz;Schule;</translation>
+    </message>
+    <message>
+        <source>Valtora is a quiz on the chemical elements. It shows an element&apos;s atomic number, symbol, name and atomic mass with the symbol or the name covered, and you type what is covered.</source>
+        <extracomment>Software centres: the description.</extracomment>
+        <translation>Valtora ist ein Quiz über die chemischen Elemente. Es zeigt Ordnungszahl, Symbol, Name und Atommasse eines Elements, das Symbol oder der Name verdeckt, und du tippst das Verdeckte ein.</translation>
+    </message>
+    <message>
+        <source>Guess the symbol or the name</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Das Symbol oder den Namen raten</translation>
+    </message>
+    <message>
+        <source>Draw from the first 36 elements, from those a school course knows, or from all 103</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Aus den ersten 36 Elementen ziehen, aus denen eines Schulkurses oder aus allen 103</translation>
+    </message>
+    <message>
+        <source>Played by keyboard alone, and read out by screen readers</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Allein mit der Tastatur spielbar und von Bildschirmlesern vorgelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n languages, the element names included</source>
+        <extracomment>Software centres: a feature in the description&apos;s list; %n counts English too.</extracomment>
+        <translation>
+            <numerusform>In %n Sprache, samt den Elementnamen</numerusform>
+            <numerusform>In %n Sprachen, samt den Elementnamen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Needs no setup; a school can serve its own element table to every desk from one server</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Ohne Einrichtung; eine Schule kann jedem Arbeitsplatz ihre eigene Elementtabelle von einem Server liefern</translation>
+    </message>
+    <message>
+        <source>The quiz after one spin, the symbol covered</source>
+        <extracomment>Software centres: the caption of the screenshot.</extracomment>
+        <translation>Das Quiz nach einem Zug, das Symbol verdeckt</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

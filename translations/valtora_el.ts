@@ -129,6 +129,62 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Chemical Elements Quiz</source>
+        <extracomment>The kind of program, as menus show it beside its name.</extracomment>
+        <translation>Κουίζ για τα χημικά στοιχεία</translation>
+    </message>
+    <message>
+        <source>Drill the symbols and names of the chemical elements</source>
+        <extracomment>What the program is for, in a line: menus&apos; tooltips, software centres&apos; summary.</extracomment>
+        <translation>Εξάσκηση στα σύμβολα και στα ονόματα των χημικών στοιχείων</translation>
+    </message>
+    <message>
+        <source>chemistry;elements;periodic table;symbol;quiz;school;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>χημεία;στοιχεία;περιοδικός πίνακας;σύμβολο;κουίζ;σχολείο;</translation>
+    </message>
+    <message>
+        <source>Valtora is a quiz on the chemical elements. It shows an element&apos;s atomic number, symbol, name and atomic mass with the symbol or the name covered, and you type what is covered.</source>
+        <extracomment>Software centres: the description.</extracomment>
+        <translation>Το Valtora είναι ένα κουίζ για τα χημικά στοιχεία. Δείχνει τον ατομικό αριθμό, το σύμβολο, το όνομα και την ατομική μάζα ενός στοιχείου με κρυμμένο το σύμβολο ή το όνομα, και εσύ γράφεις αυτό που είναι κρυμμένο.</translation>
+    </message>
+    <message>
+        <source>Guess the symbol or the name</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Βρες το σύμβολο ή το όνομα</translation>
+    </message>
+    <message>
+        <source>Draw from the first 36 elements, from those a school course knows, or from all 103</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Κλήρωση από τα 36 πρώτα στοιχεία, από όσα διδάσκονται σε ένα σχολικό μάθημα ή από όλα τα 103</translation>
+    </message>
+    <message>
+        <source>Played by keyboard alone, and read out by screen readers</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Παίζεται μόνο με το πληκτρολόγιο και διαβάζεται από προγράμματα ανάγνωσης οθόνης</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n languages, the element names included</source>
+        <extracomment>Software centres: a feature in the description&apos;s list; %n counts English too.</extracomment>
+        <translation>
+            <numerusform>Σε %n γλώσσα, μαζί με τα ονόματα των στοιχείων</numerusform>
+            <numerusform>Σε %n γλώσσες, μαζί με τα ονόματα των στοιχείων</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Needs no setup; a school can serve its own element table to every desk from one server</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Δεν χρειάζεται ρυθμίσεις· ένα σχολείο μπορεί να παρέχει τον δικό του πίνακα στοιχείων σε κάθε θέση εργασίας από έναν διακομιστή</translation>
+    </message>
+    <message>
+        <source>The quiz after one spin, the symbol covered</source>
+        <extracomment>Software centres: the caption of the screenshot.</extracomment>
+        <translation>Το κουίζ μετά από μία κλήρωση, με κρυμμένο το σύμβολο</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>

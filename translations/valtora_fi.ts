@@ -129,6 +129,62 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Chemical Elements Quiz</source>
+        <extracomment>The kind of program, as menus show it beside its name.</extracomment>
+        <translation>Kemiallisten alkuaineiden visa</translation>
+    </message>
+    <message>
+        <source>Drill the symbols and names of the chemical elements</source>
+        <extracomment>What the program is for, in a line: menus&apos; tooltips, software centres&apos; summary.</extracomment>
+        <translation>Harjoittele kemiallisten alkuaineiden merkkejä ja nimiä</translation>
+    </message>
+    <message>
+        <source>chemistry;elements;periodic table;symbol;quiz;school;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>kemia;alkuaineet;jaksollinen järjestelmä;merkki;visa;koulu;</translation>
+    </message>
+    <message>
+        <source>Valtora is a quiz on the chemical elements. It shows an element&apos;s atomic number, symbol, name and atomic mass with the symbol or the name covered, and you type what is covered.</source>
+        <extracomment>Software centres: the description.</extracomment>
+        <translation>Valtora on kemiallisia alkuaineita käsittelevä visa. Se näyttää alkuaineen järjestysluvun, kemiallisen merkin, nimen ja atomimassan niin, että merkki tai nimi on piilotettu, ja sinä kirjoitat piilotetun kohdan.</translation>
+    </message>
+    <message>
+        <source>Guess the symbol or the name</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Arvaa kemiallinen merkki tai nimi</translation>
+    </message>
+    <message>
+        <source>Draw from the first 36 elements, from those a school course knows, or from all 103</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Arvonta 36 ensimmäisestä alkuaineesta, koulukurssin alkuaineista tai kaikista 103:sta</translation>
+    </message>
+    <message>
+        <source>Played by keyboard alone, and read out by screen readers</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Pelattavissa pelkällä näppäimistöllä, ja ruudunlukijat lukevat sen ääneen</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n languages, the element names included</source>
+        <extracomment>Software centres: a feature in the description&apos;s list; %n counts English too.</extracomment>
+        <translation>
+            <numerusform>%n kielellä, alkuaineiden nimet mukaan lukien</numerusform>
+            <numerusform>%n kielellä, alkuaineiden nimet mukaan lukien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Needs no setup; a school can serve its own element table to every desk from one server</source>
+        <extracomment>Software centres: a feature in the description&apos;s list.</extracomment>
+        <translation>Ei vaadi asetuksia; koulu voi jakaa oman alkuainetaulunsa yhdeltä palvelimelta jokaiselle työasemalle</translation>
+    </message>
+    <message>
+        <source>The quiz after one spin, the symbol covered</source>
+        <extracomment>Software centres: the caption of the screenshot.</extracomment>
+        <translation>Visa yhden arvonnan jälkeen, kemiallinen merkki piilotettuna</translation>
+    </message>
+</context>
+<context>
     <name>ElementDatabase</name>
     <message>
         <source>the embedded element table</source>
