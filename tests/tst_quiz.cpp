@@ -295,78 +295,50 @@ private slots:
             const bool drawn = QString::number(values[0].toInt()) == values[0];
             return TableRow{std::move(values), drawn};
         };
+        const auto row = [](const char* name, TableRule rule, int sound, const QStringList& columns,
+                            const QList<TableRow>& rows, const QStringList& problems) {
+            QTest::newRow(name) << rule << sound << columns << rows << problems;
+        };
         const QStringList four{"AtomicNumber", "AtomicSymbol", "ElementName", "AtomicMass"};
-        QTest::newRow("semicolons")
-            << TableRule(ShapeProblems) << 0
-            << QStringList{"'atomicnumber';AtomicSymbol;ElementName;AtomicMass"}
-            << QList<TableRow>{}
-            << QStringList{"Missing columns: AtomicNumber, AtomicSymbol, ElementName, "
-                           "AtomicMass.\nIt has the columns \"'atomicnumber';AtomicSymbol;"
-                           "ElementName;AtomicMass\".\nThe file was saved with semicolons"};
-        QTest::newRow("tabs") << TableRule(ShapeProblems) << 0
-                              << QStringList{"AtomicNumber\tAtomicSymbol\tElementName\tAtomicMass"}
-                              << QList<TableRow>{}
-                              << QStringList{".\nThe file was saved with tabs"};
-        QTest::newRow("UTF-16") << TableRule(ShapeProblems) << 0 << QStringList{"ÿþA", "?_2", "?_3"}
-                                << QList<TableRow>{} << QStringList{"\"iconv -f UTF-16 -t UTF-8"};
-        QTest::newRow("UTF-16LE") << TableRule(ShapeProblems) << 0 << QStringList{"A", "?_2", "?_3"}
-                                  << QList<TableRow>{}
-                                  << QStringList{"\"iconv -f UTF-16LE -t UTF-8"};
-        QTest::newRow("a title row")
-            << TableRule(ShapeProblems) << 0 << QStringList{"Elements"}
-            << QList<TableRow>{found(four)} << QStringList{".\nIts first row holds the"};
-        QTest::newRow("numbers")
-            << TableRule(NumberProblems) << 0 << four << QList<TableRow>{found({"30.5"}),
-                                                                         found({"26.0"}),
-                                                                         found({"x"}),
-                                                                         found({" 26"}),
-                                                                         found({"", "Xx", "Ext"}),
-                                                                         found({"", "", "Ext"}),
-                                                                         found({"", "", "", "7"}),
-                                                                         found({"", " ", ""}),
-                                                                         found({" atomicnumber"})}
-            << QStringList{"numbers: 30.5, x.", "not find: 26.",
-                           "number: Ext (Xx), Ext, (, , , 7).",
-                           "The file's header row (AtomicNumber, AtomicSymbol, ElementName, "
-                           "AtomicMass) is a"};
-        QTest::newRow("rows found")
-            << TableRule(DrawnProblems) << 0 << four
-            << QList<TableRow>{found({"27", "Co", "Cobalt"}),
-                               found({"27", "Co", "cobalt"}),
-                               TableRow{{"7", "N", "nitrogen"}, false},
-                               found({"8", "", "Oxygen"}),
-                               found({"9", "F", " "}),
-                               found({"10", "Ne", "Ne\u200bon"}),
-                               found({"4", "Be", "\u0301"}),
-                               found({"5", "-", "Boron"}),
-                               found({"6", "C", "C?rbon"}),
-                               found({"25", "Mn", "MANGANESE"}),
-                               found({"26", "Fe", "iron"}),
-                               found({"28", "Ni ", "Nickel"}),
-                               found({"29", "Cu", "Copper\u00a0"}),
-                               found({"30", "Zn", "\tZinc"})}
-            << QStringList{"No row for atomic numbers 1, 2, 3, 7, 11, 12, 13, 14, 15, 16 and 81 "
-                           "more.",
-                           "than one row for atomic numbers 27.",
-                           "No symbol for atomic numbers 8.",
-                           "No name for atomic numbers 9.",
-                           "holds, for atomic numbers 10.",
-                           "lone accent), for atomic numbers 4, 5, 6. Retype",
-                           "\"IRON\"), for atomic numbers 25, 26.",
-                           "match, for atomic numbers 28, 29, 30."};
-        QTest::newRow("UTF-8 read as Windows-1250")
-            << TableRule(DrawnProblems) << 0 << four << QList<TableRow>{found({"11", "Na", "SĂłd"})}
-            << QStringList{"No row for atomic numbers 1, 2,",
-                           "UTF-8 and read as Windows-1250, for atomic numbers 11 (\"SĂłd\" → "
-                           "\"Sód\"). Convert it with \"iconv -f UTF-8 -t WINDOWS-1250 "
-                           "elements.csv > "};
-        QTest::newRow("imported twice")
-            << TableRule(ImportedTwice) << 2 << four << QList<TableRow>{found(four)}
-            << QStringList{"imported twice into the same"};
-        QTest::newRow("every row twice")
-            << TableRule(ImportedTwice) << 2 << four << QList<TableRow>{} << QStringList{};
-        QTest::newRow("the header a row once") << TableRule(ImportedTwice) << 1 << four
-                                               << QList<TableRow>{found(four)} << QStringList{};
+        row("semicolons", ShapeProblems, 0, {"'atomicnumber';AtomicSymbol;ElementName;AtomicMass"},
+            {},
+            {"Missing columns: AtomicNumber, AtomicSymbol, ElementName, AtomicMass.\nIt has the "
+             "columns \"'atomicnumber';AtomicSymbol;ElementName;AtomicMass\".\nThe file was saved "
+             "with semicolons"});
+        row("tabs", ShapeProblems, 0, {"AtomicNumber\tAtomicSymbol\tElementName\tAtomicMass"}, {},
+            {".\nThe file was saved with tabs"});
+        row("UTF-16", ShapeProblems, 0, {"ÿþA", "?_2", "?_3"}, {}, {"\"iconv -f UTF-16 -t UTF-8"});
+        row("UTF-16LE", ShapeProblems, 0, {"A", "?_2", "?_3"}, {},
+            {"\"iconv -f UTF-16LE -t UTF-8"});
+        row("a title row", ShapeProblems, 0, {"Elements"}, {found(four)},
+            {".\nIts first row holds the"});
+        row("numbers", NumberProblems, 0, four,
+            {found({"30.5"}), found({"26.0"}), found({"x"}), found({" 26"}),
+             found({"", "Xx", "Ext"}), found({"", "", "Ext"}), found({"", "", "", "7"}),
+             found({"", " ", ""}), found({" atomicnumber"})},
+            {"numbers: 30.5, x.", "not find: 26.", "number: Ext (Xx), Ext, (, , , 7).",
+             "The file's header row (AtomicNumber, AtomicSymbol, ElementName, AtomicMass) is a"});
+        row("rows found", DrawnProblems, 0, four,
+            {found({"27", "Co", "Cobalt"}), found({"27", "Co", "cobalt"}),
+             TableRow{{"7", "N", "nitrogen"}, false}, found({"8", "", "Oxygen"}),
+             found({"9", "F", " "}), found({"10", "Ne", "Ne\u200bon"}),
+             found({"4", "Be", "\u0301"}), found({"5", "-", "Boron"}), found({"6", "C", "C?rbon"}),
+             found({"25", "Mn", "MANGANESE"}), found({"26", "Fe", "iron"}),
+             found({"28", "Ni ", "Nickel"}), found({"29", "Cu", "Copper\u00a0"}),
+             found({"30", "Zn", "\tZinc"})},
+            {"No row for atomic numbers 1, 2, 3, 7, 11, 12, 13, 14, 15, 16 and 81 more.",
+             "than one row for atomic numbers 27.", "No symbol for atomic numbers 8.",
+             "No name for atomic numbers 9.", "holds, for atomic numbers 10.",
+             "lone accent), for atomic numbers 4, 5, 6. Retype",
+             "\"IRON\"), for atomic numbers 25, 26.", "match, for atomic numbers 28, 29, 30."});
+        row("UTF-8 read as Windows-1250", DrawnProblems, 0, four, {found({"11", "Na", "SĂłd"})},
+            {"No row for atomic numbers 1, 2,",
+             "UTF-8 and read as Windows-1250, for atomic numbers 11 (\"SĂłd\" → \"Sód\"). Convert "
+             "it with \"iconv -f UTF-8 -t WINDOWS-1250 elements.csv > "});
+        row("imported twice", ImportedTwice, 2, four, {found(four)},
+            {"imported twice into the same"});
+        row("every row twice", ImportedTwice, 2, four, {}, {});
+        row("the header a row once", ImportedTwice, 1, four, {found(four)}, {});
     }
     void eachTableRuleFindsItsProblems() {
         QFETCH(TableRule, rule);
