@@ -144,6 +144,10 @@ QString ColumnsFound(const TableRows& table) {
 
 // The decimal text of a whole number of any size ("26", "26.0"), or nothing.
 std::optional<QString> WholeNumber(const QString& text) {
+    // Plain digits, as nearly every row holds, without the expression: a million rows are read.
+    if (!text.isEmpty() &&
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return text;
     static const QRegularExpression whole(QStringLiteral("^([+-]?[0-9]+)(\\.0*)?$"));
     const QRegularExpressionMatch match = whole.match(text);
     if (!match.hasMatch())
@@ -391,8 +395,10 @@ void TableRows::Add(const TableRow& row) {
         notWhole.Add(trimmed);
     else if (!trimmed.isEmpty() && trimmed != number)
         blanksAround.Add(trimmed);
+    if (!row.drawn)
+        return;
     const int drawable = DrawableNumber(number);
-    if (!row.drawn || drawable < 1 || ++rowsPerNumber[drawable] > 1)
+    if (drawable < 1 || ++rowsPerNumber[drawable] > 1)
         return;
     firstRows.insert(drawable, {{cells[Symbol], row.symbolBytes}, {cells[Name], row.nameBytes}});
 }
@@ -616,41 +622,49 @@ void CheckElementTable(ElementDatabase& database) {
             ElementTableCheck::tr("The table %1 of %2 cannot be used.\n%3")
                 .arg(ElementTable::kName, database.Description(), problems.join(u'\n')));
     };
-    // After the table's own columns, whether the lookup's query finds the row: the same
-    // comparison of AtomicNumber with bare numbers, so that a number stored as text counts where
-    // it is found. SQLite keeps text as it was imported: the bytes of the symbol and the name tell
-    // whether that was UTF-8.
+    // The atomic number, whether the lookup's query finds the row (the same comparison of
+    // AtomicNumber with bare numbers, so that a number stored as text counts where it is found),
+    // then the other three columns. SQLite keeps text as it was imported: the bytes of the symbol
+    // and the name of the rows found tell whether that was UTF-8. The driver reads a row's values
+    // as they are asked for, in order: the rest of a row is read only where a rule needs it, so
+    // that a table of a million further rows is read in seconds.
     QStringList numbers;
     for (int number = 1; number <= TableRows::kLastDrawable; ++number)
         numbers.append(QString::number(number));
+    const QString found = QStringLiteral("%1 in (%2)")
+                              .arg(ElementTable::kAtomicNumber, numbers.join(QLatin1String(", ")));
     const bool asImported = database.IsSqlite();
-    const int extra = asImported ? 3 : 1;
     const QString select =
-        QStringLiteral("select %1.*, case when %2 in (%3) then 1 else 0 end%4 from %1")
-            .arg(ElementTable::kName, ElementTable::kAtomicNumber,
-                 numbers.join(QLatin1String(", ")),
-                 asImported ? QStringLiteral(", hex(%1), hex(%2)")
-                                  .arg(ElementTable::kAtomicSymbol, ElementTable::kElementName)
-                            : QString());
-    auto gathered = std::make_shared<std::optional<TableRows>>();
+        QStringLiteral("select %1, case when %2 then 1 else 0 end, %3, %4, %5%6 from %7")
+            .arg(ElementTable::kAtomicNumber, found, ElementTable::kAtomicSymbol,
+                 ElementTable::kElementName, ElementTable::kAtomicMass,
+                 asImported
+                     ? QStringLiteral(", case when %1 then hex(%2) end, case when %1 then "
+                                      "hex(%3) end")
+                           .arg(found, ElementTable::kAtomicSymbol, ElementTable::kElementName)
+                     : QString(),
+                 ElementTable::kName);
+    QStringList columns;
+    for (QLatin1StringView column : kColumns)
+        columns.append(column);
+    auto gathered = std::make_shared<TableRows>(columns, asImported);
     const ElementDatabase::Read read =
-        database.ForEachRow(select, [gathered, asImported, extra](const QSqlQuery& row) {
-            if (!*gathered)
-                gathered->emplace(ColumnNames(row.record(), extra), asImported);
-            TableRows& table = **gathered;
-            const int own = int(table.columns.size());
-            TableRow values{Values(row, own), row.value(own).toInt() == 1};
-            if (asImported) {
-                values.symbolBytes = QByteArray::fromHex(FieldText(row.value(own + 1)).toLatin1());
-                values.nameBytes = QByteArray::fromHex(FieldText(row.value(own + 2)).toLatin1());
+        database.ForEachRow(select, [gathered, asImported](const QSqlQuery& row) {
+            TableRow values{{FieldText(row.value(0))}, row.value(1).toInt() == 1};
+            if (values.drawn || gathered->firstRow.isEmpty() || !WholeNumber(values.values[0])) {
+                for (int column = 2; column <= 4; ++column)
+                    values.values.append(FieldText(row.value(column)));
             }
-            table.Add(values);
+            if (values.drawn && asImported) {
+                values.symbolBytes = QByteArray::fromHex(FieldText(row.value(5)).toLatin1());
+                values.nameBytes = QByteArray::fromHex(FieldText(row.value(6)).toLatin1());
+            }
+            gathered->Add(values);
             return true;
         });
     if (read.failure)
         fail(ReadFailed(database, *read.failure));
-    TableRows table =
-        *gathered ? std::move(**gathered) : TableRows(ColumnNames(read.columns, extra), asImported);
+    TableRows table = std::move(*gathered);
     table.language = database.Language();
     if (const QStringList shape = ShapeProblems(table); !shape.isEmpty())
         fail(shape);
