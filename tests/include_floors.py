@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The folders of src/ stand on one another, each including only the folders below it, and no
 file reaches itself through its includes: a header and its source count as one unit."""
+import graphlib
 import pathlib
 import re
 import sys
@@ -23,20 +24,9 @@ for unit, targets in units.items():
         if FLOORS.index(str(unit.parent)) < FLOORS.index(str(target.parent)):
             faults.append(f"{unit} includes {target}, a floor above it")
 
-
-done = set()
-
-
-def reach(unit, path):
-    for target in units.get(unit, ()):
-        if target in path:
-            faults.append(" -> ".join(map(str, path[path.index(target):] + [target])))
-        elif target not in done:
-            reach(target, path + [target])
-    done.add(unit)
-
-
-for unit in list(units):
-    reach(unit, [unit])
+try:
+    graphlib.TopologicalSorter(units).prepare()
+except graphlib.CycleError as cycle:
+    faults.append("a loop: " + " -> ".join(map(str, cycle.args[1])))
 print("\n".join(sorted(set(faults))) or "no include upwards or in a loop")
 sys.exit(1 if faults else 0)

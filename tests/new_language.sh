@@ -21,9 +21,6 @@ sed 's/^26\t.*/26\tFero/' "$tree/data/names/sv.tsv" >"$tree/data/names/eo.tsv"
 "$cmake" -S "$tree" -B "$tree/build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
 "$cmake" --build "$tree/build" --target tst_frmelements desktop_files >/dev/null
 
-LC_ALL= LANG=eo.UTF-8 "$tree/build/src/valtora" --help | grep -q "Ett datorquiz" ||
-    { echo "valtora --help is not in the new language"; exit 1; }
-"$tree/build/tests/tst_frmelements" speaksTheClassLanguage:eo >"$tree/run.txt" 2>&1 ||
-    { cat "$tree/run.txt"; exit 1; }
-grep "PASS   : TestFrmElements::speaksTheClassLanguage(eo)" "$tree/run.txt"
+LC_ALL= LANG=eo.UTF-8 "$tree/build/src/valtora" --help | grep "Ett datorquiz"
+"$tree/build/tests/tst_frmelements" speaksTheClassLanguage:eo | grep "PASS   : .*(eo)"
 grep "^GenericName\[eo\]=" "$tree/build/data/org.valtora.Valtora.desktop"

@@ -5,6 +5,9 @@
 
 #include <QChar>
 #include <QList>
+#include <QRegularExpression>
+#include <algorithm>
+#include <utility>
 
 QString NumberToText(int n) {
     return QString::number(n);
@@ -26,6 +29,9 @@ constexpr char32_t kCapitalIWithDot = U'\u0130';
 constexpr char32_t kDotlessI = U'\u0131';
 // Greek's tonos, once decomposed.
 constexpr char16_t kAcute = u'\u0301';
+// Georgian's capitals, Mtavruli; U+1CBB and U+1CBC are unassigned.
+constexpr char32_t kFirstMtavruli = U'\u1C90';
+constexpr char32_t kLastMtavruli = U'\u1CBF';
 
 // The next code point after `i` that is not a combining mark, or 0.
 char32_t NextBaseCharacter(const QList<uint>& text, qsizetype i) {
@@ -73,7 +79,9 @@ QString ProperCase(const QString& text, CaseRule rule) {
     bool wordStart = true;
     bool afterLetter = false;
     for (qsizetype i = 0; i < codePoints.size(); ++i) {
-        const char32_t c = codePoints[i];
+        char32_t c = codePoints[i];
+        if (rule == CaseRule::Georgian && c >= kFirstMtavruli && c <= kLastMtavruli)
+            c = QChar::toLower(c);
         if (IsWordSeparator(c)) {
             AppendCodePoint(result, c);
             wordStart = true;
@@ -105,4 +113,86 @@ QString ProperCase(const QString& text, CaseRule rule) {
         wordStart = false;
     }
     return result;
+}
+
+QString WithCatalanMiddleDot(const QString& text) {
+    static const QRegularExpression kGeminateL(QStringLiteral("([lL])[.\\x{2027}]([lL])"));
+    return QString(text)
+        .replace(u'ŀ', QStringLiteral("l·"))
+        .replace(u'Ŀ', QStringLiteral("L·"))
+        .replace(kGeminateL, QStringLiteral("\\1·\\2"));
+}
+
+QString WithoutArabicVariants(const QString& text) {
+    QString folded;
+    folded.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'أ':
+        case u'إ':
+        case u'آ':
+        case u'ٱ':
+            folded += u'ا';
+            break;
+        case u'ى':
+            folded += u'ي';
+            break;
+        case u'ة':
+            folded += u'ه';
+            break;
+        // Tatweel, superscript alef, and the marks of direction.
+        case u'\u0640':
+        case u'\u0670':
+        case u'\u200E':
+        case u'\u200F':
+        case u'\u061C':
+            break;
+        default:
+            // The harakat, fathatan to sukun.
+            if (c < u'\u064B' || c > u'\u0652')
+                folded += c;
+        }
+    }
+    return folded;
+}
+
+QString HiraganaAsKatakana(const QString& text) {
+    // The two blocks share their order: hiragana from ぁ to ゖ, and the marks of repetition ゝ
+    // and ゞ, stand 0x60 before their katakana.
+    constexpr char16_t kToKatakana = 0x60;
+    QString katakana = text;
+    for (QChar& c : katakana) {
+        if ((c >= u'ぁ' && c <= u'ゖ') || c == u'ゝ' || c == u'ゞ')
+            c = QChar(char16_t(c.unicode() + kToKatakana));
+    }
+    return katakana;
+}
+
+QString SerbianLatinAsCyrillic(const QString& text) {
+    // The digraphs first, also as the single characters of compatibility (ǉ, ǌ, ǆ).
+    static const std::pair<QString, QChar> kLetters[]{
+        {"lj", u'љ'}, {"nj", u'њ'}, {"dž", u'џ'}, {"ǉ", u'љ'}, {"ǌ", u'њ'}, {"ǆ", u'џ'},
+        {"a", u'а'},  {"b", u'б'},  {"c", u'ц'},  {"č", u'ч'}, {"ć", u'ћ'}, {"d", u'д'},
+        {"đ", u'ђ'},  {"e", u'е'},  {"f", u'ф'},  {"g", u'г'}, {"h", u'х'}, {"i", u'и'},
+        {"j", u'ј'},  {"k", u'к'},  {"l", u'л'},  {"m", u'м'}, {"n", u'н'}, {"o", u'о'},
+        {"p", u'п'},  {"r", u'р'},  {"s", u'с'},  {"š", u'ш'}, {"t", u'т'}, {"u", u'у'},
+        {"v", u'в'},  {"z", u'з'},  {"ž", u'ж'}};
+    QString cyrillic;
+    cyrillic.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const auto letter = std::find_if(std::cbegin(kLetters), std::cend(kLetters),
+                                         [&](const std::pair<QString, QChar>& l) {
+                                             return QStringView(text)
+                                                        .mid(i, l.first.size())
+                                                        .compare(l.first, Qt::CaseInsensitive) == 0;
+                                         });
+        if (letter == std::cend(kLetters)) {
+            cyrillic += text[i++];
+            continue;
+        }
+        // Lj, LJ and ǈ all begin with a capital.
+        cyrillic += text[i].isLower() ? letter->second : letter->second.toUpper();
+        i += letter->first.size();
+    }
+    return cyrillic;
 }

@@ -9,7 +9,6 @@
 #include "platform/TextOperations.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -68,26 +67,8 @@ QString AsLatinLetters(QString symbol) {
     return symbol;
 }
 
-// Catalan's l·l as any keyboard types it: "l.l", the middle dot U+00B7 or the hyphenation point
-// U+2027, or the single letter ŀ (U+0140) followed by l; in any case.
-QString WithCatalanMiddleDot(QString name) {
-    static const QRegularExpression kGeminateL(QStringLiteral("([lL])[.\\x{2027}]([lL])"));
-    return name.replace(u'ŀ', QStringLiteral("l·"))
-        .replace(u'Ŀ', QStringLiteral("L·"))
-        .replace(kGeminateL, QStringLiteral("\\1·\\2"));
-}
-} // namespace
-
-bool AnswerMatches(const ClassLanguage& language, QuizMode mode, const QString& answer,
-                   const QString& reference) {
-    QString typed = WithoutWidthForms(answer).trimmed().normalized(QString::NormalizationForm_C);
-    QString expected = reference.normalized(QString::NormalizationForm_C);
-    if (mode == QuizMode::GuessSymbol)
-        return TextEquals(AsLatinLetters(typed), expected);
-    if (language.FoldsMiddleDot()) {
-        typed = WithCatalanMiddleDot(typed);
-        expected = WithCatalanMiddleDot(expected);
-    }
+// Whether the folded answer `typed` in proper case equals the folded name `expected`.
+bool NameMatches(const ClassLanguage& language, const QString& typed, const QString& expected) {
     // By the rule of the class's language, or by the ordinary one: a Turkish desk's rule makes
     // "ZINC" "Zınc", which an English table does not hold.
     for (CaseRule rule : {language.ProperCaseRule(), CaseRule::Ordinary}) {
@@ -99,6 +80,26 @@ bool AnswerMatches(const ClassLanguage& language, QuizMode mode, const QString& 
         std::none_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isLower(); });
     return language.CapitalsDropAccents() && inCapitals &&
            TextEquals(WithoutTonos(named), WithoutTonos(expected));
+}
+} // namespace
+
+bool AnswerMatches(const ClassLanguage& language, QuizMode mode, const QString& answer,
+                   const QString& reference) {
+    const QString typed =
+        WithoutWidthForms(answer).trimmed().normalized(QString::NormalizationForm_C);
+    const QString expected = reference.normalized(QString::NormalizationForm_C);
+    if (mode == QuizMode::GuessSymbol)
+        return TextEquals(AsLatinLetters(typed), expected);
+    // The answer as typed, and in the names' script; the name alone, and with its article.
+    const QStringList answers{language.Folded(typed),
+                              language.Folded(language.InNamesScript(typed))};
+    const QStringList names{language.Folded(expected),
+                            language.Folded(language.Article() + expected)};
+    return std::any_of(answers.cbegin(), answers.cend(), [&](const QString& reading) {
+        return std::any_of(names.cbegin(), names.cend(), [&](const QString& name) {
+            return NameMatches(language, reading, name);
+        });
+    });
 }
 
 AnswerCheck::AnswerCheck(ElementDraw& draw, ControlAccess& controls, RuntimeServices& runtime,

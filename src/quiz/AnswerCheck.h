@@ -16,7 +16,9 @@ class RuntimeServices;
 // the rules of the class's `language`: the answer without the blanks around it, in proper case
 // when the name is guessed, equals the reference, both in Unicode normal form C, code unit by code
 // unit; a Greek name typed in capitals, which Greek writes without tonos, equals it without;
-// Catalan's l·l counts however it is typed; proper case by the ordinary rule counts beside the
+// what the language's spelling leaves open (Catalan's l·l, Arabic's hamza seats and vowel marks,
+// hiragana for katakana) is folded on both sides; an Arabic name counts with its article too, a
+// Serbian one typed in Latin letters too; proper case by the ordinary rule counts beside the
 // language's. Full-width letters count as the letters; in a symbol, a Cyrillic or Greek letter
 // drawn exactly as a Latin one counts as it. The table's symbols and names hold no blanks around
 // them, so a wrong answer is never made right. The start-up check asks it of every name the quiz

@@ -6,19 +6,28 @@
 #include <array>
 
 namespace {
-// The languages whose pupils' answers follow a rule of their own; every other language follows
-// the ordinary rules of case.
+// The languages whose pupils' answers follow a rule of their own, one row each; every other
+// language follows the ordinary rules of case.
 struct AnswerRule {
     QLocale::Language language;
-    CaseRule properCase;
-    bool capitalsDropAccents;
-    bool foldsMiddleDot;
+    CaseRule properCase = CaseRule::Ordinary;
+    bool capitalsDropAccents = false;
+    // Applied to the answer and the names alike.
+    ClassLanguage::TextMap fold = nullptr;
+    // Joined before a name, as right as the name alone.
+    const char16_t* article = u"";
+    // Applied to the answer, which counts as typed too.
+    ClassLanguage::TextMap fromSecondScript = nullptr;
 };
 constexpr std::array kAnswerRules{
-    AnswerRule{QLocale::Dutch, CaseRule::Dutch, false, false},
-    AnswerRule{QLocale::Turkish, CaseRule::Turkish, false, false},
-    AnswerRule{QLocale::Greek, CaseRule::Ordinary, true, false},
-    AnswerRule{QLocale::Catalan, CaseRule::Ordinary, false, true},
+    AnswerRule{.language = QLocale::Dutch, .properCase = CaseRule::Dutch},
+    AnswerRule{.language = QLocale::Turkish, .properCase = CaseRule::Turkish},
+    AnswerRule{.language = QLocale::Greek, .capitalsDropAccents = true},
+    AnswerRule{.language = QLocale::Catalan, .fold = WithCatalanMiddleDot},
+    AnswerRule{.language = QLocale::Arabic, .fold = WithoutArabicVariants, .article = u"ال"},
+    AnswerRule{.language = QLocale::Japanese, .fold = HiraganaAsKatakana},
+    AnswerRule{.language = QLocale::Georgian, .properCase = CaseRule::Georgian},
+    AnswerRule{.language = QLocale::Serbian, .fromSecondScript = SerbianLatinAsCyrillic},
 };
 } // namespace
 
@@ -29,7 +38,9 @@ ClassLanguage::ClassLanguage(const QString& code)
         if (!code.isEmpty() && rule.language == QLocale(code).language()) {
             caseRule_ = rule.properCase;
             capitalsDropAccents_ = rule.capitalsDropAccents;
-            foldsMiddleDot_ = rule.foldsMiddleDot;
+            fold_ = rule.fold;
+            article_ = QString::fromUtf16(rule.article);
+            fromSecondScript_ = rule.fromSecondScript;
         }
     }
 }

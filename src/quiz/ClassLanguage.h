@@ -14,6 +14,9 @@
 // from one of these, made once at start.
 class ClassLanguage {
 public:
+    // A conversion of text that a language's rule applies.
+    using TextMap = QString (*)(const QString&);
+
     // `code` as the names are filed under it ("de", "pt_BR", "en_US"); nothing for English.
     explicit ClassLanguage(const QString& code = {});
 
@@ -23,17 +26,30 @@ public:
 
     // The text in proper case by the language's own rule.
     QString ProperCase(const QString& text) const { return ::ProperCase(text, caseRule_); }
-    // The language's own rule of proper case (Dutch IJ, Turkish dotted i), or the ordinary one.
+    // The language's own rule of proper case (Dutch IJ, Turkish dotted i, Georgian capitals), or
+    // the ordinary one.
     CaseRule ProperCaseRule() const { return caseRule_; }
     // Greek writes capitals without their tonos: a name typed in capitals is right without it.
     bool CapitalsDropAccents() const { return capitalsDropAccents_; }
-    // Catalan's l·l counts however a keyboard types it.
-    bool FoldsMiddleDot() const { return foldsMiddleDot_; }
+    // The text without the differences of spelling the language's answers may show and names
+    // never tell apart (Catalan's l·l however typed, Arabic's hamza seats and vowel marks,
+    // Japanese hiragana for katakana), for the answer and the names alike.
+    QString Folded(const QString& text) const { return fold_ ? fold_(text) : text; }
+    // What a name may be written with before it, as right as the name alone (Arabic's article
+    // ال), or nothing.
+    const QString& Article() const { return article_; }
+    // The typed text in the names' script where the language writes in two (Serbian Latin as
+    // Cyrillic); else as it is.
+    QString InNamesScript(const QString& text) const {
+        return fromSecondScript_ ? fromSecondScript_(text) : text;
+    }
 
 private:
     ElementNames names_;
     QString decimalPoint_;
     CaseRule caseRule_ = CaseRule::Ordinary;
     bool capitalsDropAccents_ = false;
-    bool foldsMiddleDot_ = false;
+    TextMap fold_ = nullptr;
+    QString article_;
+    TextMap fromSecondScript_ = nullptr;
 };
