@@ -84,7 +84,7 @@ QString ProperCase(const QString& text, CaseRule rule) {
             c = QChar::toLower(c);
         if (IsWordSeparator(c)) {
             AppendCodePoint(result, c);
-            wordStart = true;
+            wordStart = wordStart || rule != CaseRule::FirstWordOnly;
             afterLetter = false;
             continue;
         }

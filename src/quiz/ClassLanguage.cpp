@@ -28,6 +28,7 @@ constexpr std::array kAnswerRules{
     AnswerRule{.language = QLocale::Japanese, .fold = HiraganaAsKatakana},
     AnswerRule{.language = QLocale::Georgian, .properCase = CaseRule::Georgian},
     AnswerRule{.language = QLocale::Serbian, .fromSecondScript = SerbianLatinAsCyrillic},
+    AnswerRule{.language = QLocale::Slovenian, .properCase = CaseRule::FirstWordOnly},
 };
 } // namespace
 
