@@ -21,10 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Libraries the program links come from dpkg-shlibdeps; Qt loads its SQL drivers at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-odbc")
-# The window's own face, the signature's (Liberation, which draws Greek beyond scale 1 too) and
-# Chinese's, Qt's platform for Wayland sessions (without it, XWayland serves), and Qt's own texts
-# (the answer box's context menu, the command line's help) in the class's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-wine, fonts-liberation, fonts-wqy-microhei, qt6-wayland, qt6-translations-l10n")
+# The window's own face, the signature's (Liberation, which draws Greek beyond scale 1 too),
+# Chinese's and Korean's, Japanese's and Georgian's, Qt's platform for Wayland sessions (without
+# it, XWayland serves), and Qt's own texts (the answer box's context menu, the command line's
+# help) in the class's language.
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine fonts-liberation fonts-wqy-microhei
+    fonts-vlgothic fonts-noto-core qt6-wayland qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <array>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -57,6 +58,19 @@ QFont Face(Shape shape, qreal pointSize) {
     return font;
 }
 
+// Languages whose letters fontconfig would otherwise take from whichever face it finds first:
+// Han characters in their Japanese or their Chinese forms.
+const std::array<std::pair<QLatin1StringView, QLatin1StringView>, 2> kLanguageFaces{{
+    {QLatin1StringView("ja"), QLatin1StringView("VL Gothic")},
+    {QLatin1StringView("zh"), QLatin1StringView("WenQuanYi Micro Hei")},
+}};
+
+// `face` with the same fallback faces as `model`.
+QFont WithFallbacksOf(QFont face, const QFont& model) {
+    face.setFamilies(QStringList{face.family()} + model.families().mid(1));
+    return face;
+}
+
 // Whether MS Sans Serif's bitmaps draw every letter of `text` as itself.
 bool BitmapDrawsAsItself(QStringView text) {
     return std::none_of(text.begin(), text.end(), [](QChar c) {
@@ -93,7 +107,7 @@ void FitText(QLineEdit& box, const QFont& font) {
     QFont fitted = font;
     if (!fits(font)) {
         // Bitmaps have one size and one width: the outline face narrows.
-        fitted = Face(Shape::Outline, font.pointSizeF());
+        fitted = WithFallbacksOf(Face(Shape::Outline, font.pointSizeF()), font);
         for (int stretch = 100; stretch > kNarrowest && !fits(fitted); --stretch)
             fitted.setStretch(stretch - 1);
         for (qreal size = font.pointSizeF(); size > font.pointSizeF() * kSmallest && !fits(fitted);
@@ -107,20 +121,31 @@ void FitText(QLineEdit& box, const QFont& font) {
 QFont FaceFor(const QFont& windowFace, QStringView text) {
     return windowFace.family() != kBitmapFace || BitmapDrawsAsItself(text)
                ? windowFace
-               : Face(Shape::Outline, windowFace.pointSizeF());
+               : WithFallbacksOf(Face(Shape::Outline, windowFace.pointSizeF()), windowFace);
 }
 
-QFont WindowFont(qreal pointSize, qreal devicePixelRatio, QStringView text) {
-    return devicePixelRatio == 1.0 && BitmapDrawsAsItself(text) ? Face(Shape::Bitmap, pointSize)
-                                                                : Face(Shape::Outline, pointSize);
+QFont WindowFont(qreal pointSize, qreal devicePixelRatio, QStringView text,
+                 const QString& language) {
+    QFont font = devicePixelRatio == 1.0 && BitmapDrawsAsItself(text)
+                     ? Face(Shape::Bitmap, pointSize)
+                     : Face(Shape::Outline, pointSize);
+    for (const auto& [code, face] : kLanguageFaces) {
+        if (language.section(u'_', 0, 0) == code)
+            font.setFamilies({font.family(), face});
+    }
+    return font;
 }
 
-QFont SignatureFont() {
+QFont SignatureFont(const QString& text, int height) {
     // The MS Sans Serif copy has no bold italic: the nearest face that has one.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(12);
     font.setBold(true);
     font.setItalic(true);
+    constexpr qreal kStep = 0.5;
+    while (QFontMetrics(font).tightBoundingRect(text).height() > height &&
+           font.pointSizeF() > kStep)
+        font.setPointSizeF(font.pointSizeF() - kStep);
     return font;
 }

@@ -26,9 +26,14 @@ namespace {
 // scaling takes device-independent pixels on from there.
 constexpr int kTwipsPerPixel = 15;
 
+// A window read from right to left is mirrored as its desktop's programs are: each control's
+// place is reflected about its parent's centre line.
 void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                        height / kTwipsPerPixel);
+    QRect place(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                height / kTwipsPerPixel);
+    if (widget->isRightToLeft())
+        place.moveRight(widget->parentWidget()->width() - 1 - place.left());
+    widget->setGeometry(place);
 }
 
 template <typename Widget> Widget* Named(Widget* widget, const QString& name) {
@@ -75,7 +80,8 @@ frmElements::frmElements(ElementDatabase& database, RuntimeServices& runtime, QW
         const auto* frame = qobject_cast<const QGroupBox*>(control);
         captions += frame ? frame->title() : control->property("text").toString();
     }
-    QApplication::setFont(WindowFont(kWindowPointSize, devicePixelRatioF(), captions));
+    QApplication::setFont(
+        WindowFont(kWindowPointSize, devicePixelRatioF(), captions, database.Language().Code()));
     setFont(QApplication::font());
     RouteEvents();
     ReachEverythingByKeyAndEar();
@@ -96,8 +102,8 @@ void frmElements::BuildControls() {
     label("lblAtomicMass", tr("Atomic Mass"), 3840, 4440, 1095);
     label("lblAnswer", tr("Answer"), 4200, 5280, 615);
     auto* lblName = Named(new QLabel(tr("Created by Orvashel"), this), QStringLiteral("lblName"));
-    lblName->setFont(SignatureFont());
     Place(lblName, 5640, 6840, 3735, 255);
+    lblName->setFont(SignatureFont(lblName->text(), lblName->height()));
 
     const auto textBox = [this](Box box, int left, int top, int width) {
         auto* edit = Named(new QLineEdit(this), ControlName(box));
