@@ -39,4 +39,6 @@ inline constexpr std::array kQtTexts{
            QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information.")},
     QtText{"QCommandLineParser",
            QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'.")},
+    // The direction the language is read in, "LTR" or "RTL", which mirrors the window.
+    QtText{"QGuiApplication", QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION")},
 };
