@@ -374,7 +374,8 @@ int AllFigures(int n) {
         StartLine(
             "on X11", onX,
             [&](const QByteArray&) {
-                return screen.ShowsText({40, 26, 100, 22});
+                // At the window's left, or at its right where it is mirrored.
+                return screen.ShowsText({40, 26, 100, 22}) || screen.ShowsText({500, 26, 100, 22});
             },
             [&](const QByteArray&) {
                 return screen.ShowsText({0, 228, 100, 28});

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orvashel <orvashel@valtora.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "data/DataSourceFaults.h"
 #include "platform/ErrorReporting.h"
 #include "platform/QtTexts.h"
 #include "platform/Translation.h"
@@ -185,6 +186,12 @@ private slots:
         Edit(Box::txtAnswer)->setText(typed);
         Key(Qt::Key_Return);
         QCOMPARE(window_->runtime.messages, QStringList{praise});
+        // A fault's advice in the language too.
+        DataSourceDetails server;
+        server.description = QStringLiteral("X");
+        QCOMPARE(
+            DescribeFault(DataSourceFault::NoAnswer, server, {}).startsWith("X did not answer"),
+            praise == "Your my hero");
         // Each control's name, its English caption, and the box a label names.
         for (const QStringList& english :
              praise == "Your my hero" ? TableRows("captions.tsv") : QList<QStringList>()) {

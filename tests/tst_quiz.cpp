@@ -97,18 +97,13 @@ private slots:
         row(Option::optName, "IYOT", "Iyot", false, "tr", 53, "tr");
         row(Option::optName, "żelazo ", "Żelazo ", true, "pl");
         row(Option::optName, "z\u0307elazo", "Z\u0307elazo", true, "pl");
-        // Each language's own: Arabic's article, hamza seats, marks, ى and ة but not ئ; hiragana
-        // and half-width katakana for katakana; conjoining jamo; Georgian capitals; Serbian Latin.
+        // Each language's own (tests/data/answers.tsv has more, in the window): Arabic's marks,
+        // ى and ة but not ئ; Georgian capitals and Serbian Latin, shown as judged.
         const std::tuple<const char*, int, const char*, const char*, bool> own[]{
-            {"ar", 13, "الومنيوم", "الومنيوم", true},
             {"ar", 8, "\u200Fإكسـجِين", "\u200Fإكسـجِين", true},
             {"ar", 47, "الفضّه", "الفضّه", true},
             {"ar", 26, "حدىد", "حدىد", true},
             {"ar", 80, "زيبق", "زيبق", false},
-            {"ja", 1, "スイソ", "スイソ", true},
-            {"ja", 2, "へりうむ", "へりうむ", true},
-            {"ja", 31, "ｶﾞﾘｳﾑ", "ｶﾞﾘｳﾑ", true},
-            {"ko", 11, "\u1109\u1169\u1103\u1172\u11B7", "\u1109\u1169\u1103\u1172\u11B7", true},
             {"ka", 26, "ᲠᲙᲘᲜᲐ", "რკინა", true},
             {"sr", 26, "GVOŽĐE", "Gvožđe", true},
             {"sr", 6, "uGLJENIK", "Ugljenik", true}};
