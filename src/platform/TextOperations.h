@@ -16,8 +16,8 @@ bool TextEquals(const QString& a, const QString& b);
 // Languages whose proper case differs from the ordinary rule: in Dutch, a word that starts with
 // the digraph ij starts with IJ ("ijzer" becomes "IJzer"); in Turkish, i and İ are a pair, and ı
 // and I ("iyot" becomes "İyot"); Georgian has no title case: its capitals (Mtavruli) all become
-// the ordinary letters (Mkhedruli), the first too ("ᲠᲙᲘᲜᲐ" becomes "რკინა"); Slovenian
-// capitalises only a name's first word ("živo srebro" becomes "Živo srebro").
+// the ordinary letters (Mkhedruli), the first too ("ᲠᲙᲘᲜᲐ" becomes "რკინა");
+// Slovenian capitalises only a name's first word ("živo srebro" becomes "Živo srebro").
 enum class CaseRule { Ordinary, Dutch, Turkish, Georgian, FirstWordOnly };
 
 // The first character of every word in title case, every other character in lower case. A word
