@@ -47,11 +47,11 @@ QString SeeSpreadsheetRecipes() {
         .arg(QStringLiteral(VALTORA_README));
 }
 
-QString ColumnList() {
+QStringList FourColumns() {
     QStringList names;
     for (QLatin1StringView column : kColumns)
         names.append(column);
-    return names.join(QLatin1String(", "));
+    return names;
 }
 
 bool HasTable(const QStringList& tables) {
@@ -427,7 +427,7 @@ QStringList NumberProblems(const TableRows& table) {
             ElementTableCheck::tr("The file's header row (%1) is a row of the table: the table was "
                                   "made before the import, which read the header as data. Import "
                                   "the file into a fresh database, or with --skip 1 (%2).")
-                .arg(ColumnList(), SeeSpreadsheetRecipes()));
+                .arg(FourColumns().join(QLatin1String(", ")), SeeSpreadsheetRecipes()));
     }
     return problems;
 }
@@ -565,10 +565,10 @@ QStringList ImportedTwice(const TableRows& table) {
 }
 
 namespace {
-// The names of the columns of a result, but for its last `extra`.
-QStringList ColumnNames(const QSqlRecord& columns, int extra = 0) {
+// The names of the columns of a result.
+QStringList ColumnNames(const QSqlRecord& columns) {
     QStringList names;
-    for (int i = 0; i < columns.count() - extra; ++i)
+    for (int i = 0; i < columns.count(); ++i)
         names.append(columns.fieldName(i));
     return names;
 }
@@ -644,10 +644,7 @@ void CheckElementTable(ElementDatabase& database) {
                            .arg(found, ElementTable::kAtomicSymbol, ElementTable::kElementName)
                      : QString(),
                  ElementTable::kName);
-    QStringList columns;
-    for (QLatin1StringView column : kColumns)
-        columns.append(column);
-    auto gathered = std::make_shared<TableRows>(columns, asImported);
+    auto gathered = std::make_shared<TableRows>(FourColumns(), asImported);
     const ElementDatabase::Read read =
         database.ForEachRow(select, [gathered, asImported](const QSqlQuery& row) {
             TableRow values{{FieldText(row.value(0))}, row.value(1).toInt() == 1};

@@ -3,6 +3,7 @@
 
 #include "ClassLanguage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -35,13 +36,16 @@ constexpr std::array kAnswerRules{
 ClassLanguage::ClassLanguage(const QString& code)
     : names_(code)
     , decimalPoint_(QLocale(code).decimalPoint()) {
-    for (const AnswerRule& rule : kAnswerRules) {
-        if (!code.isEmpty() && rule.language == QLocale(code).language()) {
-            caseRule_ = rule.properCase;
-            capitalsDropAccents_ = rule.capitalsDropAccents;
-            fold_ = rule.fold;
-            article_ = QString::fromUtf16(rule.article);
-            fromSecondScript_ = rule.fromSecondScript;
-        }
+    const QLocale::Language language =
+        code.isEmpty() ? QLocale::AnyLanguage : QLocale(code).language();
+    const auto rule =
+        std::find_if(kAnswerRules.cbegin(), kAnswerRules.cend(),
+                     [language](const AnswerRule& each) { return each.language == language; });
+    if (rule != kAnswerRules.cend()) {
+        caseRule_ = rule->properCase;
+        capitalsDropAccents_ = rule->capitalsDropAccents;
+        fold_ = rule->fold;
+        article_ = QString::fromUtf16(rule->article);
+        fromSecondScript_ = rule->fromSecondScript;
     }
 }
